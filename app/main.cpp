@@ -1,0 +1,9 @@
+#include <QApplication>
+
+#include "windows/app.h"
+
+int main(int argc, char** argv) {
+    QApplication app(argc, argv);
+    pelloric::win::StartUp();
+    return QApplication::exec();
+}

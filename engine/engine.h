@@ -1,0 +1,78 @@
+// The game engine: dealing, the ball draw, the win tests, the computer-win
+// announcement and the small services the windows call. It owns no window and
+// no timer; it works on the shared GameState and reaches the windows only
+// through GameWindows.
+#pragma once
+
+#include <optional>
+#include <string>
+
+#include "engine/random.h"
+#include "engine/state.h"
+#include "engine/window_ops.h"
+
+namespace pelloric {
+
+// WinTestResult of the win tests.
+enum WinTestResult : int { NoBingo = 1, Bingo = 2 };
+
+// The maker's web address, opened by every web link of the game.
+inline constexpr const char* kWebAddress = "https://pelloric.example.org/";
+inline constexpr const char* kWebDomain = "pelloric.example.org";
+
+class Engine {
+public:
+    Engine(GameState& state, Random& random, GameWindows& windows) : S(state), rnd(random), ui(windows) {}
+
+    GameState& S;
+    Random& rnd;
+    GameWindows& ui;
+
+    // New game and dealing.
+    void NewGame(int16_t& NumCardsArg, int16_t& GameTypeArg);
+    void DealPcCards();
+
+    // Ball draw and ball drop.
+    std::optional<int32_t> DrawBall();
+    void RollBall(int16_t& step);
+
+    // The player's claim test.
+    int CheckPlayerBingo();
+    int CheckBigDiamond();
+    int CheckSmallDiamond();
+    int CheckBigPictureFrame();
+    int CheckLittlePictureFrame();
+    int CheckBORailroad();
+    int CheckKite();
+    int CheckAnyBingo();
+
+    // The computer players' tests.
+    int CheckPcBingo();
+    int PcCheckAnyBingo();
+    int PcCheckBigDiamond();
+    int PcCheckSmallDiamond();
+    int PcCheckKite();
+    int PcCheckBigPictureFrame();
+    int PcCheckLittlePictureFrame();
+    int PcCheckBORailroad();
+
+    // The computer-win announcement.
+    void AnnouncePcWin(int32_t p);
+    int ShowWinningCard(int16_t& kind, int32_t& number);
+
+    // Pause and services.
+    void TogglePause();
+    static std::string PcPlayerName(long long n);
+    void ShowGameHelp();
+    void VisitWebSite();
+
+private:
+    void DealCard(Table<int32_t, 1001>& card);
+    int32_t DealCell(Table<int32_t, 1001>& card, int cell);
+};
+
+// The opening status line of a game and the line rewritten at every call.
+std::string OpeningStatus(const GameState& s);
+std::string CallStatus(const GameState& s);
+
+}  // namespace pelloric

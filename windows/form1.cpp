@@ -1,0 +1,277 @@
+#include "windows/form1.h"
+
+#include <QCloseEvent>
+
+#include "engine/geometry.h"
+#include "windows/app.h"
+#include "windows/artwork.h"
+#include "windows/bingomsg.h"
+#include "windows/bngoptions.h"
+#include "windows/frmgamestatus.h"
+#include "windows/frmhelp.h"
+#include "windows/next_game.h"
+
+namespace pelloric::win {
+
+using forms::Indexed;
+using forms::Place;
+
+namespace {
+// The cell grid of both panels, in twips.
+constexpr int kRowTop[6] = {0, 840, 1560, 2280, 3000, 3720};
+constexpr int kColLeft[6] = {0, 120, 840, 1560, 2280, 2880};
+constexpr int kColLeftPanel2O = 3000;
+constexpr int kDotLeft[6] = {0, 240, 960, 1680, 2400, 3120};
+constexpr int kDotTop[6] = {0, 960, 1680, 2400, 3120, 3720};
+}  // namespace
+
+Form1::Form1() : Form("Form1") {
+    setWindowTitle(QStringLiteral("Pelloric"));
+    QWidget* c = Client();
+
+    // The menu bar.
+    menuBar = new QMenuBar(this);
+    menuBar->setObjectName(QStringLiteral("menuBar"));
+    menuBar->setNativeMenuBar(false);
+    bngfile = menuBar->addMenu(QStringLiteral("&File"));
+    bngfile->setObjectName(QStringLiteral("bngfile"));
+    bngfile->menuAction()->setObjectName(QStringLiteral("bngfile"));
+    bngfileExit = forms::MenuEntry(this, "bngfileExit", QStringLiteral("E&xit"));
+    bngfile->addAction(bngfileExit);
+    bngPlay = forms::MenuEntry(this, "bngPlay", QStringLiteral("&Play"));
+    menuBar->addAction(bngPlay);
+    Bngnext = forms::MenuEntry(this, "Bngnext", QStringLiteral("&Next game"));
+    Bngnext->setVisible(false);
+    menuBar->addAction(Bngnext);
+    bngOpt = menuBar->addMenu(QStringLiteral("&Options"));
+    bngOpt->setObjectName(QStringLiteral("bngOpt"));
+    bngOpt->menuAction()->setObjectName(QStringLiteral("bngOpt"));
+    bngOptdot = bngOpt->addMenu(QStringLiteral("Dotter Color"));
+    bngOptdot->setObjectName(QStringLiteral("bngOptdot"));
+    bngOptdot->menuAction()->setObjectName(QStringLiteral("bngOptdot"));
+    bngOptdotblue = forms::MenuEntry(this, "bngOptdotblue", QStringLiteral("Blue"));
+    bngOptdotred = forms::MenuEntry(this, "bngOptdotred", QStringLiteral("Red"));
+    bngOptdotgreen = forms::MenuEntry(this, "bngOptdotgreen", QStringLiteral("Green"));
+    bngOptdotyellow = forms::MenuEntry(this, "bngOptdotyellow", QStringLiteral("Yellow"));
+    bngOptdotPurple = forms::MenuEntry(this, "bngOptdotPurple", QStringLiteral("Purple"));
+    bngOptdot->addActions({bngOptdotblue, bngOptdotred, bngOptdotgreen, bngOptdotyellow, bngOptdotPurple});
+    bngoptSound = forms::MenuEntry(this, "bngoptSound", QStringLiteral("&Sound Off"));
+    bngPause = forms::MenuEntry(this, "bngPause", QStringLiteral("Pause"));
+    bngPause->setEnabled(false);
+    bngOpt->addAction(bngoptSound);
+    bngOpt->addAction(bngPause);
+    bnghelp = menuBar->addMenu(QStringLiteral("Help"));
+    bnghelp->setObjectName(QStringLiteral("bnghelp"));
+    bnghelp->menuAction()->setObjectName(QStringLiteral("bnghelp"));
+    helpgame = forms::MenuEntry(this, "helpgame", QString());
+    helpgame->setVisible(false);
+    bngFullhelp = forms::MenuEntry(this, "bngFullhelp", QStringLiteral("Full Help"));
+    bnghelpabout = forms::MenuEntry(this, "bnghelpabout", QStringLiteral("About"));
+    bngVisit = forms::MenuEntry(this, "bngVisit", QStringLiteral("Visit Us AT ") + QLatin1String(kWebAddress));
+    bnghelp->addActions({helpgame, bngFullhelp, bnghelpabout, bngVisit});
+    SetMenuHeightPx(menuBar->sizeHint().height());
+    menuBar->setGeometry(0, 0, forms::Px(9990), menuBar->sizeHint().height());
+
+    // The background, then the panels with the card artwork, the dots and the cells.
+    background = new forms::Image(c, QStringLiteral("background"), art::BackgroundPicture());
+    Place(background, 0, 0, 9990, 5160);
+
+    Picture1 = new QWidget(c);
+    Picture1->setObjectName(QStringLiteral("Picture1"));
+    Place(Picture1, 0, 0, 3855, 4575);
+    Picture2 = new QWidget(c);
+    Picture2->setObjectName(QStringLiteral("Picture2"));
+    Place(Picture2, 5160, 0, 3855, 4575);
+    Picture1->hide();
+    Picture2->hide();
+    QWidget* panels[2] = {Picture1, Picture2};
+    for (int k = 0; k < 2; ++k) {
+        Image1[k] = new forms::Image(panels[k], Indexed("Image1", k), art::CardPicture());
+        Place(Image1[k], 0, 0, 3750, 4500);
+    }
+
+    // Element 0 of both arrays: hidden, outside the panels.
+    Image2[0] = new forms::Image(c, Indexed("Image2", 0), art::DotPicture(0));
+    Image2[0]->hide();
+    Label1[0] = new forms::Label(c, Indexed("Label1", 0), QStringLiteral("1"));
+    Label1[0]->hide();
+
+    auto makeCell = [&](int index, QWidget* panel, int col, int row, bool panel2) {
+        const bool centre = col == 3 && row == 3;
+        const int left = (col == 5 && panel2) ? kColLeftPanel2O : kColLeft[col];
+        Image2[index] = new forms::Image(panel, Indexed("Image2", index), art::DotPicture(0));
+        Place(Image2[index], kDotLeft[col], kDotTop[row], 450, 450);
+        Image2[index]->hide();
+        Label1[index] = new forms::Label(panel, Indexed("Label1", index),
+                                         centre ? QStringLiteral("Free Space") : QStringLiteral("1"));
+        Place(Label1[index], left, kRowTop[row], 735, centre ? 615 : 735);
+        Label1[index]->setAlignment(Qt::AlignCenter);
+        Label1[index]->setFont(forms::VbFont(centre ? 9.75 : 18, true));
+        connect(Label1[index], &forms::Label::clicked, this, [this, index] { Form1_Label1_Click(int16_t(index)); });
+    };
+    // Dots first, labels over them: build every dot, then raise the labels.
+    for (int cell = 1; cell <= kCells; ++cell) {
+        makeCell(cell, Picture1, CellColumn(cell), CellRow(cell), false);
+        makeCell(24 + cell, Picture2, CellColumn(cell), CellRow(cell), true);
+    }
+    makeCell(49, Picture1, 3, 3, false);
+    makeCell(50, Picture2, 3, 3, true);
+    for (int i = 1; i <= 50; ++i) Label1[i]->raise();
+
+    Command1 = new QPushButton(QStringLiteral("B I N G O"), c);
+    Command1->setObjectName(QStringLiteral("Command1"));
+    Place(Command1, 120, 4680, 8895, 375);
+    Command1->hide();
+    connect(Command1, &QPushButton::clicked, this, [this] { Form1_Command1_Click(); });
+
+    for (int i = 0; i <= 12; ++i) {
+        imgBalls[i] = new forms::Image(c, Indexed("imgBalls", i), art::BallPicture(i));
+        Place(imgBalls[i], 0, 0, 825, 810);
+        imgBalls[i]->hide();
+    }
+    imgBallroll = new forms::Image(c, QStringLiteral("imgBallroll"), art::BallPicture(0));
+    Place(imgBallroll, 4080, -480, 825, 810);
+    imgBallroll->hide();
+    lblball = new forms::Label(c, QStringLiteral("lblball"));
+    Place(lblball, 4440, 1680, 495, 255);
+    lblball->hide();
+
+    auto moneyLabel = [&](const char* name, const QString& caption, int top) {
+        auto* l = new forms::Label(c, QLatin1String(name), caption);
+        Place(l, 4080, top, 975, 255);
+        l->hide();
+        return l;
+    };
+    lblbalnce2 = moneyLabel("lblbalnce2", QStringLiteral("Balance"), 2280);
+    lblBalance = moneyLabel("lblBalance", QString(), 2520);
+    lblWins2 = moneyLabel("lblWins2", QStringLiteral("Wins"), 2760);
+    lblWins = moneyLabel("lblWins", QString(), 3000);
+
+    Label2 = new forms::Label(c, QStringLiteral("Label2"), QLatin1String(kWebDomain));
+    Place(Label2, 3840, 4320, 1335, 255);
+    Label2->setCursor(forms::LinkCursor());
+    connect(Label2, &forms::Label::clicked, this, [this] { Form1_Label2_Click(); });
+
+    for (int k = 0; k < 5; ++k) {
+        imgDotcolor[k] = new forms::Image(c, Indexed("imgDotcolor", k), art::DotPicture(k));
+        imgDotcolor[k]->hide();
+    }
+
+    Timer1 = new forms::Timer(this, QStringLiteral("Timer1"));
+    Timer1->Tick = [this] { Form1_Timer1_Timer(); };
+    tmrBallrool = new forms::Timer(this, QStringLiteral("tmrBallrool"));
+    tmrBallrool->Tick = [this] { Form1_tmrBallrool_Timer(); };
+
+    connect(bngfileExit, &QAction::triggered, this, [this] { Form1_bngfileExit_Click(); });
+    connect(bngPlay, &QAction::triggered, this, [this] { Form1_bngPlay_Click(); });
+    connect(Bngnext, &QAction::triggered, this, [this] { Form1_Bngnext_Click(); });
+    connect(bngOptdotblue, &QAction::triggered, this, [this] { Form1_bngOptdotblue_Click(); });
+    connect(bngOptdotred, &QAction::triggered, this, [this] { Form1_bngOptdotred_Click(); });
+    connect(bngOptdotgreen, &QAction::triggered, this, [this] { Form1_bngOptdotgreen_Click(); });
+    connect(bngOptdotyellow, &QAction::triggered, this, [this] { Form1_bngOptdotyellow_Click(); });
+    connect(bngOptdotPurple, &QAction::triggered, this, [this] { Form1_bngOptdotPurple_Click(); });
+    connect(bngoptSound, &QAction::triggered, this, [this] { Form1_bngoptSound_Click(); });
+    connect(bngPause, &QAction::triggered, this, [this] { Form1_bngPause_Click(); });
+    connect(helpgame, &QAction::triggered, this, [this] { Form1_helpgame_Click(); });
+    connect(bngFullhelp, &QAction::triggered, this, [this] { Form1_bngFullhelp_Click(); });
+    connect(bnghelpabout, &QAction::triggered, this, [this] { Form1_bnghelpabout_Click(); });
+    connect(bngVisit, &QAction::triggered, this, [this] { Form1_bngVisit_Click(); });
+
+    SetClientSize(9990, 5160);
+    SetScreenPos(1500, 2475);
+}
+
+void Form1::Form_Load() {
+    auto& S = App().S;
+    SetOuterHeight(5745);
+    S.BallStep = 0;
+    S.Balance = 0;
+    S.Jackpot = 0;
+    S.JackpotLevel = 1;
+    S.Wins = 0;
+    S.HelpTopic = -1;
+    App().frmHelp.Unload();
+}
+
+void Form1::Form_Resize() {
+    const int state = WindowState();
+    if (state == forms::vbMinimized) App().Bingomsg().SetWindowState(forms::vbMinimized);
+    if (state == forms::vbNormal) App().Bingomsg().SetWindowState(forms::vbNormal);
+}
+
+// Closing the main window ends the process at once: nothing is asked, nothing
+// saved, and no other window's unload handler runs.
+void Form1::Form_Unload() { App().platform.endProcess(); }
+void Form1::Form_Terminate() { App().platform.endProcess(); }
+
+void Form1::closeEvent(QCloseEvent* e) {
+    e->ignore();
+    Form_Unload();
+}
+
+void Form1::Form1_bngfileExit_Click() { App().platform.endProcess(); }
+
+void Form1::Form1_bngPlay_Click() {
+    auto& S = App().S;
+    App().frmGamestatus.Unload();                                    // 1
+    if (bngPlay->text() == QLatin1String("&Play")) {                 // 2
+        lblWins->SetCaption(QString::number(S.Wins));
+        S.BallStep = 0;
+        S.Balance = 0;
+        S.Jackpot = 0;
+        S.JackpotLevel = 1;
+        S.Wins = 0;
+        App().BngOptions().ShowModal();
+        S.BallStep = 0;
+        S.CalledCount = 0;
+    } else if (bngPlay->text() == QLatin1String("&End Play")) {     // 3
+        EndPlay();
+    }
+}
+
+void Form1::EndPlay() {
+    auto& S = App().S;
+    S.Wins = 0;                                                      // 1
+    S.JackpotLevel = 1;
+    S.GameRunning = false;
+    bngPause->setEnabled(false);                                     // 2
+    Bngnext->setVisible(false);
+    lblball->hide();                                                 // 3
+    imgBallroll->hide();
+    Picture1->hide();
+    Picture2->hide();
+    Command1->hide();
+    S.BallStep = 0;                                                  // 4
+    bngPlay->setText(QStringLiteral("&Play"));                       // 5
+    App().Bingomsg.Unload();                                         // 6
+    Timer1->SetEnabled(false);                                       // 7
+    tmrBallrool->SetEnabled(false);
+    lblWins->hide();                                                 // 8
+    lblBalance->hide();
+    lblWins2->hide();
+    lblbalnce2->hide();
+    for (int i = 1; i <= 50; ++i) Image2[i]->hide();                 // 9
+}
+
+void Form1::Form1_Bngnext_Click() { RestartGame(RestartCaller::NextGameMenu); }
+
+// ---- Not yet built --------------------------------------------------------------
+void Form1::Form1_bngFullhelp_Click() {}
+void Form1::Form1_helpgame_Click() {}
+void Form1::Form1_bnghelpabout_Click() {}
+void Form1::Form1_bngVisit_Click() { App().E.VisitWebSite(); }
+void Form1::Form1_Label2_Click() { App().E.VisitWebSite(); }
+void Form1::Form1_Timer1_Timer() {}
+void Form1::Form1_tmrBallrool_Timer() {}
+void Form1::Form1_Command1_Click() {}
+void Form1::Form1_Label1_Click(int16_t) {}
+void Form1::SetDotColor(int) {}
+void Form1::Form1_bngOptdotblue_Click() { SetDotColor(0); }
+void Form1::Form1_bngOptdotred_Click() { SetDotColor(1); }
+void Form1::Form1_bngOptdotgreen_Click() { SetDotColor(2); }
+void Form1::Form1_bngOptdotyellow_Click() { SetDotColor(3); }
+void Form1::Form1_bngOptdotPurple_Click() { SetDotColor(4); }
+void Form1::Form1_bngoptSound_Click() {}
+void Form1::Form1_bngPause_Click() {}
+
+}  // namespace pelloric::win
