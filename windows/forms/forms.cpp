@@ -1,6 +1,7 @@
 #include "windows/forms/forms.h"
 
 #include <QApplication>
+#include <QGuiApplication>
 #include <QBitmap>
 #include <QCloseEvent>
 #include <QEventLoop>
@@ -64,11 +65,16 @@ Form::Form(const char* name, QWidget* parent) : QWidget(parent, Qt::Window) {
 
 Form::~Form() = default;
 
+// Brings a shown window to the front (the offscreen platform has no stacking).
+static void ToFront(QWidget* w) {
+    if (QGuiApplication::platformName() != QLatin1String("offscreen")) w->raise();
+    w->activateWindow();
+}
+
 void Form::Show() {
     if (unloaded_) return;
     show();
-    raise();
-    activateWindow();
+    ToFront(this);
 }
 
 void Form::ShowModal() {
@@ -77,8 +83,7 @@ void Form::ShowModal() {
     setWindowModality(Qt::ApplicationModal);
     inModal_ = true;
     show();
-    raise();
-    activateWindow();
+    ToFront(this);
     if (unloaded_) return;
     QEventLoop loop;
     connect(this, &Form::unloaded, &loop, &QEventLoop::quit);

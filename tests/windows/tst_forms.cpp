@@ -1,0 +1,137 @@
+// The forms layer on its own: single instances, unloading, modal showing,
+// window states, label change events and timers.
+#include <QtTest>
+
+#include "windows/forms/forms.h"
+
+using namespace pelloric::forms;
+
+namespace {
+
+struct Counts {
+    int loads = 0;
+    int unloads = 0;
+    int resizes = 0;
+    int changes = 0;
+};
+Counts g;
+
+class Probe : public Form {
+public:
+    Probe() : Form("Probe") {
+        caption = new Label(Client(), QStringLiteral("caption"), QStringLiteral("design"));
+        caption->Change = [] { ++g.changes; };
+        SetClientSize(3000, 1500);
+    }
+    void Form_Load() override { ++g.loads; }
+    void Form_Unload() override { ++g.unloads; }
+    void Form_Resize() override { ++g.resizes; }
+    Label* caption;
+};
+
+}  // namespace
+
+class FormsTest : public QObject {
+    Q_OBJECT
+private slots:
+    void init() { g = Counts{}; }
+
+    void firstTouchCreatesAndLoadsOnce() {
+        FormHandle<Probe> probe;
+        QVERIFY(!probe.Loaded());
+        probe().caption->SetCaption(QStringLiteral("changed"));
+        QVERIFY(probe.Loaded());
+        QCOMPARE(probe->objectName(), QStringLiteral("Probe"));
+        probe();
+        QCOMPARE(g.loads, 1);
+    }
+
+    void unloadDestroysAndTheNextTouchStartsFromTheDesign() {
+        FormHandle<Probe> probe;
+        probe.Unload();   // not loaded: nothing happens
+        QCOMPARE(g.unloads, 0);
+        QPointer<Probe> first = &probe();
+        first->caption->SetCaption(QStringLiteral("changed"));
+        probe.Unload();
+        QCOMPARE(g.unloads, 1);
+        QVERIFY(!probe.Loaded());
+        QVERIFY(first->IsUnloaded());
+        // A touch right after the unload, before the old window is deleted,
+        // already gets a fresh one.
+        QVERIFY(&probe() != first.data());
+        QCOMPARE(probe->caption->Caption(), QStringLiteral("design"));
+        QCOMPARE(g.loads, 2);
+        QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+        QVERIFY(first.isNull());
+    }
+
+    void closingByTheFrameUnloads() {
+        FormHandle<Probe> probe;
+        probe().Show();
+        probe->close();
+        QCOMPARE(g.unloads, 1);
+        QVERIFY(!probe.Loaded());
+    }
+
+    void modalShowingReturnsOnceUnloaded() {
+        FormHandle<Probe> probe;
+        QTimer::singleShot(20, [&] {
+            QCOMPARE(QApplication::activeModalWidget(), static_cast<QWidget*>(&probe()));
+            probe.Unload();
+        });
+        probe().ShowModal();
+        QVERIFY(!probe.Loaded());
+        QCOMPARE(g.unloads, 1);
+    }
+
+    void everyCaptionSetFiresTheChangeHandler() {
+        FormHandle<Probe> probe;
+        probe().caption->SetCaption(QStringLiteral("a"));
+        probe->caption->SetCaption(QStringLiteral("a"));
+        QCOMPARE(g.changes, 2);
+        probe->caption->SetCaption(QStringLiteral("x\n\ry"));
+        QCOMPARE(probe->caption->Caption(), QStringLiteral("x\n\ry"));
+        QCOMPARE(probe->caption->text(), QStringLiteral("x\ny"));
+    }
+
+    void windowStateChangesRunTheResizeHandler() {
+        FormHandle<Probe> probe;
+        probe();
+        const int before = g.resizes;
+        probe->SetWindowState(vbMinimized);
+        QCOMPARE(probe->WindowState(), int(vbMinimized));
+        QCOMPARE(g.resizes, before + 1);
+        probe->SetWindowState(vbMinimized);
+        QCOMPARE(g.resizes, before + 1);
+        probe->SetWindowState(vbNormal);
+        QCOMPARE(g.resizes, before + 2);
+    }
+
+    void geometryIsInTwipsAndColoursHaveRedInTheLowByte() {
+        QWidget w;
+        Place(&w, 150, 300, 1500, 735);
+        QCOMPARE(w.geometry(), QRect(10, 20, 100, 49));
+        QCOMPARE(TopOf(&w), 300);
+        QCOMPARE(VbColor(255), QColor(255, 0, 0));
+        QCOMPARE(VbColor(65535), QColor(255, 255, 0));
+        QCOMPARE(VbColor(16711680), QColor(0, 0, 255));
+        QCOMPARE(Indexed("Label1", 12), QStringLiteral("Label1(12)"));
+    }
+
+    void timersTickWhileEnabled() {
+        QObject owner;
+        Timer t(&owner, QStringLiteral("t"));
+        int ticks = 0;
+        t.Tick = [&] { ++ticks; };
+        QVERIFY(!t.Enabled());
+        t.SetEnabled(true);
+        QTRY_VERIFY(ticks >= 2);
+        t.SetEnabled(false);
+        const int stopped = ticks;
+        QTest::qWait(80);
+        QCOMPARE(ticks, stopped);
+    }
+};
+
+QTEST_MAIN(FormsTest)
+#include "tst_forms.moc"
