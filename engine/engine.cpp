@@ -6,6 +6,12 @@ namespace pelloric {
 
 std::string Str(long long value) { return std::to_string(value); }
 
+std::string Money(long long value) {
+    std::string text = Str(value);
+    text.insert(text.begin(), '$');
+    return text;
+}
+
 std::string OpeningStatus(const GameState& s) {
     const std::string players = s.NumPc == 1 ? std::string("1") + " player" : Str(s.NumPc) + " players";
     return "You are playing " + s.GameName + ", Jackpot is $" + Str(s.JackpotLevel * 5 * s.NumPc) +
@@ -48,7 +54,7 @@ void Engine::NewGame(int16_t& /*NumCardsArg*/, int16_t& GameTypeArg) {
     ui.SetClaimToolTip("If you have BINGO then press here");
     ui.SetBoardMessage(OpeningStatus(S));                            // 9
     S.Jackpot = S.JackpotLevel * 5 * S.NumPc;                        // 10
-    ui.SetBalanceCaption("$" + Str(S.Balance));                      // 11
+    ui.SetBalanceCaption(Money(S.Balance));                      // 11
     ui.SetHowToPlayCaption("How to play " + S.GameName);             // 12
     ui.SetMainEnabled(true);                                         // 13
     S.Paused = false;                                                // 14

@@ -5,6 +5,7 @@
 #pragma once
 
 #include <optional>
+#include <span>
 #include <string>
 
 #include "engine/random.h"
@@ -69,6 +70,21 @@ public:
 private:
     void DealCard(Table<int32_t, 1001>& card);
     int32_t DealCell(Table<int32_t, 1001>& card, int cell);
+
+    // The player's test of one kind 1..10.
+    int PlayerPattern(int kind);
+
+    // The computer players' tests of kinds 1..4, the fixed-set scheme, and
+    // the dispatch of one kind 1..10.
+    int PcPattern(int kind);
+    int PcLineTest();
+    int PcStampTest();
+    int PcSetTest(std::span<const int> cells);
+    void PcCountCell(int cell, int record);
+    void PcCountCentre();
+    void PcResetHits();
+    int PcFirstAt(int wins) const;
+    int32_t PcCountedCalls() const;
 };
 
 // The opening status line of a game and the line rewritten at every call.

@@ -106,6 +106,12 @@ inline constexpr std::array<std::array<int, 4>, 5> kPcStampOrder = {{
     {19, 18, 24, 23},
 }};
 
+inline constexpr int kLineCount = 12;   // BingoLine 1..12
+inline constexpr int kStampCount = 4;   // StampCorner 1..4
+
+// The diagonals a kite is built on, in the order they are tried.
+inline constexpr std::array<int, 2> kKiteDiagonals = {11, 12};
+
 // KitePairs: the two stamps at the ends of each diagonal, in StampCorner order.
 inline constexpr std::array<int, 2> KiteStamps(int diagonal) {
     return diagonal == 11 ? std::array<int, 2>{1, 4} : std::array<int, 2>{2, 3};

@@ -1,10 +1,13 @@
 // Pause and the small services the windows call.
+#include <exception>
+
 #include "engine/engine.h"
 
 namespace pelloric {
 
 void Engine::TogglePause() {
     if (!S.Paused) {
+        // Pausing acts only on a game in play or a running ball caller.
         if (S.GameRunning || ui.CallerOn()) {
             ui.SetCallerOn(false);
             S.Paused = true;
@@ -36,9 +39,29 @@ void Engine::ShowGameHelp() {
     ui.ShowHelp();
 }
 
-void Engine::VisitWebSite() {
-    if (!ui.StartBrowser(kWebAddress)) {
+namespace {
+// The second way to the web site. Its failure is not reported: there is
+// nothing further to try.
+void OpenFallback(GameWindows& ui) {
+    try {
         ui.OpenUrlFallback(kWebAddress);
+    } catch (const std::exception&) {
+    }
+}
+}  // namespace
+
+// Opens the web site in the browser; when the browser cannot be started (or
+// starting it fails with an error), the desktop's own opener gets the address.
+// Nothing is shown either way.
+void Engine::VisitWebSite() {
+    bool started = false;
+    try {
+        started = ui.StartBrowser(kWebAddress);
+    } catch (const std::exception&) {
+        started = false;
+    }
+    if (!started) {
+        OpenFallback(ui);
         return;
     }
     ui.DoEvents();

@@ -66,5 +66,7 @@ inline constexpr int32_t kLastBall = 75;
 
 // Decimal text of a whole number, minus sign included, no separators.
 std::string Str(long long value);
+// Money as shown: "$" followed by the decimal text ($-5 for -5).
+std::string Money(long long value);
 
 }  // namespace pelloric
