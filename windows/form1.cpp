@@ -1,6 +1,9 @@
 #include "windows/form1.h"
 
 #include <QCloseEvent>
+#include <QResizeEvent>
+#include <algorithm>
+#include <optional>
 
 #include "engine/geometry.h"
 #include "windows/app.h"
@@ -23,6 +26,20 @@ constexpr int kColLeft[6] = {0, 120, 840, 1560, 2280, 2880};
 constexpr int kColLeftPanel2O = 3000;
 constexpr int kDotLeft[6] = {0, 240, 960, 1680, 2400, 3120};
 constexpr int kDotTop[6] = {0, 960, 1680, 2400, 3120, 3720};
+
+// The called-numbers board: the ball before the newest in red, older ones yellow.
+constexpr uint32_t kBoardPrevious = 255;
+constexpr uint32_t kBoardOlder = 65535;
+
+constexpr const char* kAboutVersion = "1.0";
+
+// The label's font, made smaller until its caption fits on one line.
+QFont FittingFont(const QLabel* label, QFont font) {
+    font.setUnderline(true);
+    while (font.pixelSize() > 8 && QFontMetrics(font).horizontalAdvance(label->text()) > label->width())
+        font.setPixelSize(font.pixelSize() - 1);
+    return font;
+}
 }  // namespace
 
 Form1::Form1() : Form("Form1") {
@@ -107,6 +124,10 @@ Form1::Form1() : Form("Form1") {
         Place(Label1[index], left, kRowTop[row], 735, centre ? 615 : 735);
         Label1[index]->setAlignment(Qt::AlignCenter);
         Label1[index]->setFont(forms::VbFont(centre ? 9.75 : 18, true));
+        Label1[index]->SetForeColor(centre ? art::kFreeSpaceColor : art::kCardNumberColor);
+        // Card 1's O labels start left of the card's O column: the margin
+        // centres their numbers in the column as drawn.
+        if (col == 5 && !panel2) Label1[index]->setContentsMargins(forms::Px(2 * (kColLeftPanel2O - left)), 0, 0, 0);
         connect(Label1[index], &forms::Label::clicked, this, [this, index] { Form1_Label1_Click(int16_t(index)); });
     };
     // Dots first, labels over them: build every dot, then raise the labels.
@@ -121,6 +142,7 @@ Form1::Form1() : Form("Form1") {
     Command1 = new QPushButton(QStringLiteral("B I N G O"), c);
     Command1->setObjectName(QStringLiteral("Command1"));
     Place(Command1, 120, 4680, 8895, 375);
+    Command1->setFont(forms::VbFont(9.75, true));
     Command1->hide();
     connect(Command1, &QPushButton::clicked, this, [this] { Form1_Command1_Click(); });
 
@@ -134,22 +156,34 @@ Form1::Form1() : Form("Form1") {
     imgBallroll->hide();
     lblball = new forms::Label(c, QStringLiteral("lblball"));
     Place(lblball, 4440, 1680, 495, 255);
+    lblball->setAlignment(Qt::AlignCenter);
+    lblball->setWordWrap(false);
+    lblball->setFont(forms::VbFont(9, true));
+    lblball->SetForeColor(art::kBallTextColor);
     lblball->hide();
 
-    auto moneyLabel = [&](const char* name, const QString& caption, int top) {
+    auto moneyLabel = [&](const char* name, const QString& caption, int top, uint32_t color) {
         auto* l = new forms::Label(c, QLatin1String(name), caption);
         Place(l, 4080, top, 975, 255);
+        l->setAlignment(Qt::AlignCenter);
+        l->setWordWrap(false);
+        l->setFont(forms::VbFont(8.25, true));
+        l->SetForeColor(color);
         l->hide();
         return l;
     };
-    lblbalnce2 = moneyLabel("lblbalnce2", QStringLiteral("Balance"), 2280);
-    lblBalance = moneyLabel("lblBalance", QString(), 2520);
-    lblWins2 = moneyLabel("lblWins2", QStringLiteral("Wins"), 2760);
-    lblWins = moneyLabel("lblWins", QString(), 3000);
+    lblbalnce2 = moneyLabel("lblbalnce2", QStringLiteral("Balance"), 2280, art::kMoneyHeadColor);
+    lblBalance = moneyLabel("lblBalance", QString(), 2520, art::kMoneyColor);
+    lblWins2 = moneyLabel("lblWins2", QStringLiteral("Wins"), 2760, art::kMoneyHeadColor);
+    lblWins = moneyLabel("lblWins", QString(), 3000, art::kMoneyColor);
 
     Label2 = new forms::Label(c, QStringLiteral("Label2"), QLatin1String(kWebDomain));
     Place(Label2, 3840, 4320, 1335, 255);
-    Label2->setCursor(forms::LinkCursor());
+    Label2->setAlignment(Qt::AlignCenter);
+    Label2->setWordWrap(false);
+    Label2->setFont(FittingFont(Label2, forms::VbFont(8.25)));
+    Label2->SetForeColor(art::kLinkColor);
+    Label2->setCursor(art::LinkPointer());
     connect(Label2, &forms::Label::clicked, this, [this] { Form1_Label2_Click(); });
 
     for (int k = 0; k < 5; ++k) {
@@ -209,6 +243,12 @@ void Form1::closeEvent(QCloseEvent* e) {
     Form_Unload();
 }
 
+// The background covers the whole client area whatever the window's size.
+void Form1::resizeEvent(QResizeEvent* e) {
+    forms::Form::resizeEvent(e);
+    if (background) background->resize(Client()->size());
+}
+
 void Form1::Form1_bngfileExit_Click() { App().platform.endProcess(); }
 
 void Form1::Form1_bngPlay_Click() {
@@ -255,23 +295,154 @@ void Form1::EndPlay() {
 
 void Form1::Form1_Bngnext_Click() { RestartGame(RestartCaller::NextGameMenu); }
 
-// ---- Not yet built --------------------------------------------------------------
-void Form1::Form1_bngFullhelp_Click() {}
-void Form1::Form1_helpgame_Click() {}
-void Form1::Form1_bnghelpabout_Click() {}
+// ---- Help menu and web links --------------------------------------------------
+
+void Form1::Form1_bngFullhelp_Click() {
+    auto& S = App().S;
+    S.HelpOpenedFrom = 4;            // the game is paused and the entries disabled here
+    if (!S.Paused) App().E.TogglePause();
+    bngPause->setEnabled(false);
+    bngPlay->setEnabled(false);
+    App().frmHelp().ShowModal();
+}
+
+void Form1::Form1_helpgame_Click() {
+    if (!App().S.Paused) App().E.TogglePause();
+    App().E.ShowGameHelp();
+}
+
+void Form1::Form1_bnghelpabout_Click() {
+    const QString text = QStringLiteral("Pelloric\nVersion %1\n\n"
+                                        "Bingo for one player against up to six computer players.\n"
+                                        "Good luck, and have fun!\n\n%2")
+                             .arg(QLatin1String(kAboutVersion), QLatin1String(kWebAddress));
+    const QString title = QStringLiteral("About Pelloric");
+    // The ball caller stands still while the box is open; the time already
+    // counted towards the next ball is kept.
+    if (Timer1->Enabled()) {
+        Timer1->SetEnabled(false);
+        App().platform.messageBox(text, title);
+        Timer1->SetEnabled(true);
+    } else {
+        App().platform.messageBox(text, title);
+    }
+}
+
 void Form1::Form1_bngVisit_Click() { App().E.VisitWebSite(); }
 void Form1::Form1_Label2_Click() { App().E.VisitWebSite(); }
-void Form1::Form1_Timer1_Timer() {}
-void Form1::Form1_tmrBallrool_Timer() {}
-void Form1::Form1_Command1_Click() {}
-void Form1::Form1_Label1_Click(int16_t) {}
-void Form1::SetDotColor(int) {}
+
+// ---- The ball caller and the rolling ball ----------------------------------------
+
+void Form1::Form1_Timer1_Timer() {
+    auto& S = App().S;
+    // Time is counted, not measured: 25 ms a tick, and a ball is due once half
+    // the interval (fraction kept) has been counted.
+    if (!(S.CallInterval / 2.0 <= S.CallElapsed)) {
+        S.CallElapsed += 25;
+        return;
+    }
+    S.CallElapsed = 0;
+    tmrBallrool->SetEnabled(true);
+    lblball->hide();
+    const std::optional<int32_t> drawn = App().E.DrawBall();
+    App().Bingomsg().lblMsg->SetCaption(Q(CallStatus(S)));
+    if (bngoptSound->text() == QLatin1String("&Sound Off")) App().platform.beep();
+
+    if (S.CalledCount > kLastBall) {
+        // The balls have run out: one more test of the computer players'
+        // cards, now counting all 75 balls.
+        Timer1->SetEnabled(false);
+        S.CalledCount += 1;
+        App().E.CheckPcBingo();
+        S.CallElapsed += 25;
+        return;
+    }
+
+    const int32_t n = drawn.value_or(S.CalledCount);
+    auto& board = App().Bingomsg();
+    if (S.CalledCount > 2) board.lblselctedNums[S.Called[n - 2]]->SetForeColor(kBoardOlder);
+    if (S.CalledCount > 1) board.lblselctedNums[S.Called[n - 1]]->SetForeColor(kBoardPrevious);
+    lblball->SetCaption(QLatin1Char(kColumnLetter[S.CallCol[n]]) + QString::number(S.Called[n]));
+    App().E.CheckPcBingo();
+}
+
+void Form1::Form1_tmrBallrool_Timer() {
+    auto& S = App().S;
+    imgBallroll->SetPicture(imgBalls[S.BallFrame]->GetPicture());
+    S.BallFrame += 1;
+    S.BallStep += 1;
+    if (S.BallFrame > 12) S.BallFrame = 0;
+    App().E.RollBall(S.BallStep);
+}
+
+// ---- The claim and the dots --------------------------------------------------------
+
+void Form1::Form1_Command1_Click() {
+    auto& S = App().S;
+    Timer1->SetEnabled(false);
+    if (App().E.CheckPlayerBingo() == Bingo) {
+        Bngnext->setVisible(true);
+        S.JackpotLevel += 1;
+        S.Balance += S.Jackpot;      // the jackpot of this game; the raised level pays from the next deal
+        lblBalance->SetCaption(QStringLiteral("$") + QString::number(S.Balance));
+        App().Bingomsg().lblMsg->SetCaption(QStringLiteral("You are a Winner your new balance is $") +
+                                            QString::number(S.Balance));
+        S.Wins += 1;
+        lblWins->SetCaption(QString::number(S.Wins));
+        Command1->setEnabled(false);
+        Bngnext->setText(QStringLiteral("&Next game"));
+        App().frmGamestatus().Show();
+        return;                      // the game is over: the caller stays off
+    }
+    // No penalty: the calls go on with the time already counted.
+    Timer1->SetEnabled(true);
+    App().Bingomsg().lblMsg->SetCaption(QStringLiteral("Sorry, Continue Jackpot is $") + QString::number(S.Jackpot));
+}
+
+void Form1::ToggleDot(int index) { Image2[index]->setVisible(Image2[index]->isHidden()); }
+
+void Form1::Form1_Label1_Click(int16_t Index) {
+    if (Index < 1 || Index > 50) return;
+    if (Index > 48) {                // the free centres take a dot at any time
+        ToggleDot(Index);
+        return;
+    }
+    const auto& S = App().S;
+    if (S.CalledCount < 1) return;
+    // Only this game's balls count; positions past the 75th never hold one.
+    const int32_t number = Label1[Index]->Caption().toInt();
+    const int32_t last = std::min(S.CalledCount, kLastBall);
+    for (int32_t j = 1; j <= last; ++j) {
+        if (S.Called[j] == number) {
+            ToggleDot(Index);
+            return;
+        }
+    }
+}
+
+// Every dot takes the chosen picture, shown or hidden, on both boards.
+void Form1::SetDotColor(int k) {
+    for (int i = 1; i <= 50; ++i) Image2[i]->SetPicture(imgDotcolor[k]->GetPicture());
+}
 void Form1::Form1_bngOptdotblue_Click() { SetDotColor(0); }
 void Form1::Form1_bngOptdotred_Click() { SetDotColor(1); }
 void Form1::Form1_bngOptdotgreen_Click() { SetDotColor(2); }
 void Form1::Form1_bngOptdotyellow_Click() { SetDotColor(3); }
 void Form1::Form1_bngOptdotPurple_Click() { SetDotColor(4); }
-void Form1::Form1_bngoptSound_Click() {}
-void Form1::Form1_bngPause_Click() {}
+
+// ---- Sound and pause -----------------------------------------------------------------
+
+void Form1::Form1_bngoptSound_Click() {
+    bngoptSound->setText(bngoptSound->text() == QLatin1String("&Sound Off") ? QStringLiteral("&Sound On")
+                                                                             : QStringLiteral("&Sound Off"));
+}
+
+void Form1::Form1_bngPause_Click() {
+    // The claim button's own enabled state: a disabled window does not count.
+    if (Command1->testAttribute(Qt::WA_ForceDisabled)) return;
+    bngPause->setText(bngPause->text() == QLatin1String("Pause") ? QStringLiteral("Unpause")
+                                                                  : QStringLiteral("Pause"));
+    App().E.TogglePause();
+}
 
 }  // namespace pelloric::win

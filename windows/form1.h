@@ -93,9 +93,11 @@ public:
 
 protected:
     void closeEvent(QCloseEvent* e) override;
+    void resizeEvent(QResizeEvent* e) override;
 
 private:
     void SetDotColor(int k);
+    void ToggleDot(int index);
 };
 
 }  // namespace pelloric::win
