@@ -17,9 +17,10 @@ namespace pelloric {
 // WinTestResult of the win tests.
 enum WinTestResult : int { NoBingo = 1, Bingo = 2 };
 
-// The maker's web address, opened by every web link of the game.
-inline constexpr const char* kWebAddress = "https://pelloric.example.org/";
-inline constexpr const char* kWebDomain = "pelloric.example.org";
+// The maker's web address, opened by every web link of the game, and the
+// domain that the main window's link shows.
+inline constexpr const char* kWebAddress = "https://pelloric.example";
+inline constexpr const char* kWebDomain = "pelloric.example";
 
 class Engine {
 public:

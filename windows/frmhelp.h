@@ -1,9 +1,29 @@
-// The help window.
+// The help window: an introduction, one page for each game type reached by
+// "< Back" / "Next >" or from a contents list, and, when the options dialog's
+// Help opens it, a panel that explains each area of that dialog. It is always
+// shown modally; it pauses a running game while it is open.
 #pragma once
+
+#include <QPlainTextEdit>
+#include <QPushButton>
+#include <array>
 
 #include "windows/forms/forms.h"
 
 namespace pelloric::win {
+
+// A read-only multi-line text box with a vertical scroll bar. Text() is the
+// text exactly as set, line ends included; the box shows it line by line.
+class TextBox : public QPlainTextEdit {
+    Q_OBJECT
+public:
+    TextBox(QWidget* parent, const QString& name);
+    QString Text() const { return text_; }
+    void SetText(const QString& text);
+
+private:
+    QString text_;
+};
 
 class frmHelp : public forms::Form {
     Q_OBJECT
@@ -12,6 +32,44 @@ public:
 
     void Form_Load() override;
     void Form_Unload() override;
+    void frmHelp_cmdBack_Click();
+    void frmHelp_cmdNext_Click();
+    void frmHelp_Command1_Click();
+    void frmHelp_Command2_Click();
+    void frmHelp_lblcontents_Click(int16_t Index);
+    void frmHelp_lblcontents_MouseMove(int16_t Index);
+    void frmHelp_lblobject_Click(int16_t Index);
+    void frmHelp_lblHlp_Click();
+    void frmHelp_lblVisit_Click();
+
+    // Window-level controls.
+    QPushButton* Command2 = nullptr;   // "Cancel"
+    forms::Label* lblVisit = nullptr;
+
+    // The page area.
+    QWidget* pctinfo = nullptr;
+    std::array<forms::Image*, 12> imgHelp{};
+    forms::Label* lblHelp = nullptr;
+    TextBox* lblstart = nullptr;
+    QPushButton* cmdBack = nullptr;
+    QPushButton* Command1 = nullptr;   // "Contents"
+    QPushButton* cmdNext = nullptr;
+
+    // The contents panel.
+    QWidget* pctContents = nullptr;
+    forms::Label* Label1 = nullptr;
+    std::array<forms::Label*, 13> lblcontents{};
+
+    // The options-help panel; its background is the picture of the options dialog.
+    forms::Image* pctHelpOption = nullptr;
+    std::array<forms::Label*, 6> lblobject{};
+    std::array<forms::Label*, 7> lblopinfo{};
+    forms::Image* Image1 = nullptr;
+    forms::Label* Label2 = nullptr;
+    forms::Label* lblHlp = nullptr;
+
+private:
+    void ShowPage(int page);
 };
 
 }  // namespace pelloric::win

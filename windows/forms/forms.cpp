@@ -197,6 +197,7 @@ void Label::SetBackColor(uint32_t color) {
     p.setColor(QPalette::Window, VbColor(color));
     setPalette(p);
     setAttribute(Qt::WA_TranslucentBackground, false);
+    setAttribute(Qt::WA_NoSystemBackground, false);
     setAutoFillBackground(true);
 }
 

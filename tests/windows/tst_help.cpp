@@ -1,0 +1,465 @@
+// The help window through its real openers and its real controls: the
+// contents list, the pages with "< Back" and "Next >", the options-help
+// panel, "Help on Bingo" over the options dialog, and the pause around help.
+#include <QComboBox>
+#include <QPushButton>
+#include <QtTest>
+
+#include "engine/engine.h"
+#include "tests/windows/support/harness.h"
+#include "tests/windows/support/help.h"
+#include "windows/app.h"
+#include "windows/bingomsg.h"
+#include "windows/bngoptions.h"
+#include "windows/form1.h"
+#include "windows/help_art.h"
+
+using namespace pelloric;
+using forms::Px;
+using test::ShownPictures;
+
+namespace {
+
+constexpr uint32_t kNormal = forms::kButtonTextColor;
+constexpr uint32_t kHighlight = 16711680;
+
+QList<int> Pages(std::initializer_list<int> pages) { return QList<int>(pages); }
+
+// The explanations shown on the options-help panel.
+QList<int> ShownExplanations(const win::frmHelp& h) {
+    QList<int> shown;
+    for (int i = 0; i < int(h.lblopinfo.size()); ++i)
+        if (!h.lblopinfo[i]->isHidden()) shown << i;
+    return shown;
+}
+
+// A click at a point of the options-help panel, in panel twips: it reaches
+// whatever lies on top there.
+void ClickPanel(win::frmHelp& h, int x, int y) {
+    const QPoint at(Px(x), Px(y));
+    QWidget* target = h.pctHelpOption->childAt(at);
+    QVERIFY2(target, "nothing on the panel there");
+    QTest::mouseClick(target, Qt::LeftButton, {}, target->mapFrom(h.pctHelpOption, at));
+}
+
+// The mouse moved, no button held, to the middle of a control of the
+// window, as the window system reports it.
+void MoveMouseOver(QWidget& window, QWidget* control) {
+    const QPoint at = control->mapTo(&window, control->rect().center());
+    QTest::mouseMove(window.windowHandle(), at);
+    QCoreApplication::processEvents();
+}
+
+// Opens the options dialog from Play and runs body inside it; the dialog is
+// cancelled afterwards.
+void InOptionsDialog(std::function<void(win::BngOptions&)> body) {
+    bool ran = false;
+    test::WhenModal(QStringLiteral("BngOptions"), [&](QWidget* w) {
+        ran = true;
+        auto& dialog = *static_cast<win::BngOptions*>(w);
+        body(dialog);
+        if (win::App().BngOptions.IfLoaded() == &dialog) dialog.Command2->click();
+    });
+    test::Action(QStringLiteral("bngPlay"))->trigger();
+    QVERIFY(ran);
+}
+
+}  // namespace
+
+class HelpTest : public QObject {
+    Q_OBJECT
+private slots:
+    // Runs first: the photograph of the options dialog is taken when the first
+    // help window of the process is built.
+    void photographOfTheOptionsDialogLeavesTheGameAlone() {
+        test::Session s;
+        QVERIFY(win::art::OptionsDialogPhoto().isNull());
+        auto& S = win::App().S;
+        S.GameType = 7;
+        S.GameName = "Kite Bingo";
+        S.NumCards = 2;
+        S.NumPc = 3;
+        S.CallInterval = 15000;
+        S.RandomPick = true;
+        S.HelpTopic = 4;
+        S.Balance = -5;
+        QVERIFY(test::InHelp([](win::frmHelp&) {}));
+        QVERIFY(!win::art::OptionsDialogPhoto().isNull());
+        QCOMPARE(S.GameType, int16_t(7));
+        QCOMPARE(S.GameName, std::string("Kite Bingo"));
+        QCOMPARE(S.NumCards, int16_t(2));
+        QCOMPARE(S.NumPc, int16_t(3));
+        QCOMPARE(S.CallInterval, 15000);
+        QVERIFY(S.RandomPick);
+        QCOMPARE(S.HelpTopic, int16_t(4));
+        QCOMPARE(S.Balance, -5);
+        QVERIFY(!win::App().BngOptions.Loaded());
+        QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+        for (QWidget* w : QApplication::topLevelWidgets())
+            QVERIFY2(w->objectName() != QLatin1String("BngOptions"), "a dialog was left behind");
+    }
+
+    void fullHelpAtStartUpOpensOnTheContents() {
+        test::Session s;
+        auto& f = win::App().Form1();
+        bool ran = false;
+        test::WhenHelp([&](win::frmHelp& h) {
+            QVERIFY(h.pctContents->isVisible());
+            QVERIFY(!h.pctHelpOption->isVisible());
+            QVERIFY(ShownPictures(h).isEmpty());
+            QVERIFY(!f.bngPause->isEnabled());
+            QVERIFY(!f.bngPlay->isEnabled());
+            QCOMPARE(win::App().S.HelpOpenedFrom, int16_t(0));
+
+            // "1) What is Bingo": the introduction.
+            QTest::mouseClick(h.lblcontents[0], Qt::LeftButton);
+            QVERIFY(!h.pctContents->isVisible());
+            QVERIFY(h.pctinfo->isVisible());
+            QVERIFY(h.lblstart->isVisible());
+            QVERIFY(!h.cmdBack->isEnabled());
+            QVERIFY(h.cmdNext->isEnabled());
+            QCOMPARE(win::App().S.HelpTopic, int16_t(-1));
+
+            // "Next >" shows page 0, "< Back" returns to the introduction.
+            QTest::mouseClick(h.cmdNext, Qt::LeftButton);
+            QVERIFY(!h.lblstart->isVisible());
+            QCOMPARE(ShownPictures(h), Pages({0}));
+            QCOMPARE(h.lblHelp->Caption(), win::Q(win::App().S.HelpPages[0]));
+            QVERIFY(h.cmdBack->isEnabled());
+            QTest::mouseClick(h.cmdBack, Qt::LeftButton);
+            QVERIFY(h.lblstart->isVisible());
+            QVERIFY(!h.cmdBack->isEnabled());
+            QVERIFY(h.cmdNext->isEnabled());
+            QCOMPARE(win::App().S.HelpTopic, int16_t(-1));
+
+            QTest::mouseClick(h.Command2, Qt::LeftButton);   // "Cancel"
+        }, &ran);
+        test::Action(QStringLiteral("bngFullhelp"))->trigger();
+        QVERIFY(ran);
+        QVERIFY(!win::App().frmHelp.Loaded());
+        QCOMPARE(win::App().S.HelpTopic, int16_t(-1));
+        QVERIFY(f.bngPause->isEnabled());
+        QVERIFY(f.bngPlay->isEnabled());
+        QVERIFY(f.isEnabled());
+    }
+
+    void nextAndBackThroughEveryPage() {
+        test::Session s;
+        auto& S = win::App().S;
+        QVERIFY(test::InHelp([&](win::frmHelp& h) {
+            h.frmHelp_lblcontents_Click(0);
+            for (int p = 0; p <= 11; ++p) {
+                QTest::mouseClick(h.cmdNext, Qt::LeftButton);
+                QCOMPARE(S.HelpTopic, int16_t(p));
+                QCOMPARE(ShownPictures(h), Pages({p}));
+                QCOMPARE(h.lblHelp->Caption(), win::Q(S.HelpPages[p]));
+                QCOMPARE(h.cmdNext->isEnabled(), p != 11);
+                QVERIFY(h.cmdBack->isEnabled());
+            }
+            QTest::mouseClick(h.cmdBack, Qt::LeftButton);
+            QCOMPARE(ShownPictures(h), Pages({10}));
+            QCOMPARE(h.lblHelp->Caption(), win::Q(S.HelpPages[10]));
+            QVERIFY(h.cmdNext->isEnabled());
+
+            // From the last page, a contents entry for another page enables "Next >" again.
+            QTest::mouseClick(h.cmdNext, Qt::LeftButton);
+            QVERIFY(!h.cmdNext->isEnabled());
+            QTest::mouseClick(h.Command1, Qt::LeftButton);   // "Contents"
+            QVERIFY(h.pctContents->isVisible());
+            QVERIFY(!h.pctinfo->isVisible());
+            QTest::mouseClick(h.lblcontents[6], Qt::LeftButton);
+            QCOMPARE(S.HelpTopic, int16_t(5));
+            QCOMPARE(ShownPictures(h), Pages({5}));
+            QVERIFY(h.cmdNext->isEnabled());
+        }));
+    }
+
+    // Each entry from a freshly opened window (contents in front, "< Back"
+    // disabled as created).
+    void contentsEntry_data() {
+        QTest::addColumn<int>("entry");
+        QTest::addColumn<bool>("back");
+        QTest::addColumn<bool>("next");
+        QTest::newRow("introduction") << 0 << false << true;
+        QTest::newRow("page 0 keeps Back as it was") << 1 << false << true;
+        QTest::newRow("page 1") << 2 << true << true;
+        QTest::newRow("page 9") << 10 << true << true;
+        QTest::newRow("page 10") << 11 << true << true;
+        QTest::newRow("page 11") << 12 << true << false;
+    }
+    void contentsEntry() {
+        QFETCH(int, entry);
+        QFETCH(bool, back);
+        QFETCH(bool, next);
+        test::Session s;
+        QVERIFY(test::InHelp([&](win::frmHelp& h) {
+            QTest::mouseClick(h.lblcontents[entry], Qt::LeftButton);
+            const int page = entry - 1;
+            QCOMPARE(win::App().S.HelpTopic, int16_t(page));
+            QCOMPARE(h.lblstart->isVisible(), page == -1);
+            QCOMPARE(ShownPictures(h), page >= 0 ? Pages({page}) : Pages({}));
+            QCOMPARE(h.lblHelp->Caption(), page >= 0 ? win::Q(win::App().S.HelpPages[page]) : QString());
+            QCOMPARE(h.cmdBack->isEnabled(), back);
+            QCOMPARE(h.cmdNext->isEnabled(), next);
+            for (int i = 0; i < 13; ++i) QCOMPARE(h.lblcontents[i]->ForeColor(), i == entry ? kHighlight : kNormal);
+        }));
+    }
+
+    void contentsEntriesLightUpUnderTheMouse() {
+        test::Session s;
+        QVERIFY(test::InHelp([](win::frmHelp& h) {
+            for (auto* entry : h.lblcontents) QCOMPARE(entry->ForeColor(), uint32_t(4210752));
+            MoveMouseOver(h, h.lblcontents[4]);
+            QCOMPARE(h.lblcontents[4]->ForeColor(), kHighlight);
+            MoveMouseOver(h, h.lblcontents[9]);
+            QCOMPARE(h.lblcontents[9]->ForeColor(), kHighlight);
+            for (int i = 0; i < 13; ++i)
+                if (i != 9) QCOMPARE(h.lblcontents[i]->ForeColor(), kNormal);
+        }));
+    }
+
+    // Opening on a page; closing by the frame keeps the page for the next
+    // Full Help, which opens a fresh window there.
+    void openingOnAPage_data() {
+        QTest::addColumn<int>("page");
+        QTest::addColumn<bool>("back");
+        QTest::addColumn<bool>("next");
+        QTest::newRow("page 0") << 0 << false << true;
+        QTest::newRow("page 4") << 4 << true << true;
+        QTest::newRow("page 11") << 11 << true << false;
+    }
+    void openingOnAPage() {
+        QFETCH(int, page);
+        QFETCH(bool, back);
+        QFETCH(bool, next);
+        test::Session s;
+        auto& S = win::App().S;
+        S.HelpTopic = int16_t(page);
+        QPointer<win::frmHelp> first;
+        QVERIFY(test::InHelp([&](win::frmHelp& h) {
+            first = &h;
+            QVERIFY(!h.pctContents->isVisible());
+            QVERIFY(!h.lblstart->isVisible());
+            QCOMPARE(ShownPictures(h), Pages({page}));
+            QCOMPARE(h.lblHelp->Caption(), win::Q(S.HelpPages[page]));
+            QCOMPARE(h.cmdBack->isEnabled(), back);
+            QCOMPARE(h.cmdNext->isEnabled(), next);
+            h.close();   // by the frame
+        }));
+        QCOMPARE(S.HelpTopic, int16_t(page));
+        bool ran = false;
+        test::WhenHelp([&](win::frmHelp& h) {
+            QVERIFY(&h != first.data());
+            QCOMPARE(ShownPictures(h), Pages({page}));
+        }, &ran);
+        test::Action(QStringLiteral("bngFullhelp"))->trigger();
+        QVERIFY(ran);
+    }
+
+    // The message board's "?" during a game: the game's page, with the game
+    // paused while help is open and resumed after.
+    void helpFromTheMessageBoard_data() {
+        QTest::addColumn<int>("game");   // Combo2 index
+        QTest::newRow("Any Bingo") << 10;
+        QTest::newRow("Random Pick") << 11;
+        QTest::newRow("B & O Railroad Tracks") << 9;
+    }
+    void helpFromTheMessageBoard() {
+        QFETCH(int, game);
+        test::Session s;
+        test::PlayAndStart({0, game, 0, 0});
+        auto& S = win::App().S;
+        auto& f = win::App().Form1();
+        const int page = game == 10 ? 11 : S.GameType - 1;
+        QVERIFY(page >= 0 && page <= 11);
+        if (game == 11) QVERIFY(page <= 9);   // the kind drawn for the game, never 10 or 11
+        bool ran = false;
+        test::WhenHelp([&](win::frmHelp& h) {
+            QCOMPARE(S.HelpTopic, int16_t(page));
+            QCOMPARE(ShownPictures(h), Pages({page}));
+            QVERIFY(S.Paused);
+            QVERIFY(!f.Timer1->Enabled());
+            QCOMPARE(S.HelpOpenedFrom, int16_t(0));
+            QCOMPARE(win::App().Bingomsg().lblMsg->Caption(), QStringLiteral("Game has been Paused"));
+            QVERIFY(!f.bngPause->isEnabled());
+            QVERIFY(!f.bngPlay->isEnabled());
+        }, &ran);
+        QTest::mouseClick(win::App().Bingomsg().lblQuestion, Qt::LeftButton);
+        QVERIFY(ran);
+        QVERIFY(!S.Paused);
+        QVERIFY(f.Timer1->Enabled());
+        QCOMPARE(win::App().Bingomsg().lblMsg->Caption(), QStringLiteral("Game has been Unpaused"));
+        QVERIFY(f.bngPause->isEnabled());
+        QVERIFY(f.bngPlay->isEnabled());
+    }
+
+    // Opened without an opener's pause, the window pauses a running game
+    // itself; closing it by any means resumes the game.
+    void theWindowPausesARunningGame() {
+        test::Session s;
+        test::PlayAndStart({0, 0, 0, 0});
+        auto& S = win::App().S;
+        auto& f = win::App().Form1();
+        QVERIFY(test::InHelp([&](win::frmHelp&) {
+            QVERIFY(S.Paused);
+            QVERIFY(!f.Timer1->Enabled());
+            QCOMPARE(win::App().Bingomsg().lblMsg->Caption(), QStringLiteral("Game has been Paused"));
+            QCOMPARE(f.bngPause->text(), QStringLiteral("Unpause"));
+            QVERIFY(!f.bngPause->isEnabled());
+            QVERIFY(!f.bngPlay->isEnabled());
+        }));
+        QVERIFY(!S.Paused);
+        QVERIFY(f.Timer1->Enabled());
+        QCOMPARE(win::App().Bingomsg().lblMsg->Caption(), QStringLiteral("Game has been Unpaused"));
+        QCOMPARE(f.bngPause->text(), QStringLiteral("Pause"));
+        QVERIFY(f.bngPause->isEnabled());
+        QVERIFY(f.bngPlay->isEnabled());
+    }
+
+    // Paused from the menu first: "How to play" and the window add no second
+    // pause (which would resume the game), and closing help resumes it.
+    void noSecondPauseWhenAlreadyPaused() {
+        test::Session s;
+        test::PlayAndStart({0, 3, 0, 0});
+        auto& S = win::App().S;
+        auto& f = win::App().Form1();
+        test::Action(QStringLiteral("bngPause"))->trigger();
+        QVERIFY(S.Paused);
+        win::App().Bingomsg().lblMsg->SetCaption(QStringLiteral("marker"));
+        bool ran = false;
+        test::WhenHelp([&](win::frmHelp& h) {
+            QCOMPARE(ShownPictures(h), Pages({3}));
+            QVERIFY(S.Paused);
+            QVERIFY(!f.Timer1->Enabled());
+            QCOMPARE(win::App().Bingomsg().lblMsg->Caption(), QStringLiteral("marker"));
+            QVERIFY(!f.bngPause->isEnabled());
+            QVERIFY(!f.bngPlay->isEnabled());
+            QTest::mouseClick(h.Command2, Qt::LeftButton);
+        }, &ran);
+        test::Action(QStringLiteral("helpgame"))->trigger();
+        QVERIFY(ran);
+        QVERIFY(!S.Paused);
+        QVERIFY(f.Timer1->Enabled());
+        QCOMPARE(win::App().Bingomsg().lblMsg->Caption(), QStringLiteral("Game has been Unpaused"));
+        QVERIFY(f.bngPause->isEnabled());
+    }
+
+    // No game: nothing is paused, but both entries are disabled while help is open.
+    void helpWhileIdlePausesNothing() {
+        test::Session s;
+        auto& S = win::App().S;
+        auto& f = win::App().Form1();
+        win::App().Bingomsg().lblMsg->SetCaption(QStringLiteral("marker"));
+        QVERIFY(test::InHelp([&](win::frmHelp&) {
+            QVERIFY(!S.Paused);
+            QCOMPARE(win::App().Bingomsg().lblMsg->Caption(), QStringLiteral("marker"));
+            QVERIFY(!f.bngPause->isEnabled());
+            QVERIFY(!f.bngPlay->isEnabled());
+        }));
+        QVERIFY(!S.Paused);
+        QVERIFY(!f.Timer1->Enabled());
+        QCOMPARE(win::App().Bingomsg().lblMsg->Caption(), QStringLiteral("marker"));
+        QVERIFY(f.bngPlay->isEnabled());
+    }
+
+    // The options dialog's "Help": the options-help panel over everything,
+    // with the prompt; each area shows its own explanation only. A later
+    // opening starts from the prompt again.
+    void optionsHelpPanel() {
+        test::Session s;
+        auto& S = win::App().S;
+        InOptionsDialog([&](win::BngOptions& dialog) {
+            bool ran = false;
+            test::WhenHelp([&](win::frmHelp& h) {
+                QCOMPARE(S.HelpCaller, int16_t(0));
+                QVERIFY(h.pctHelpOption->isVisible());
+                QCOMPARE(ShownExplanations(h), Pages({6}));
+                // The boards area, then the game-type area: only the latter's text.
+                ClickPanel(h, 1200, 600);
+                QCOMPARE(ShownExplanations(h), Pages({0}));
+                ClickPanel(h, 1200, 1260);
+                QCOMPARE(ShownExplanations(h), Pages({1}));
+                ClickPanel(h, 1200, 1750);
+                QCOMPARE(ShownExplanations(h), Pages({2}));
+                ClickPanel(h, 1200, 2250);
+                QCOMPARE(ShownExplanations(h), Pages({3}));
+                ClickPanel(h, 1200, 3200);
+                QCOMPARE(ShownExplanations(h), Pages({4}));
+                // The example area answers over its card and its sentence too.
+                ClickPanel(h, 3500, 1400);   // on the card
+                QCOMPARE(ShownExplanations(h), Pages({5}));
+                ClickPanel(h, 1200, 600);
+                ClickPanel(h, 3500, 2700);   // on the sentence
+                QCOMPARE(ShownExplanations(h), Pages({5}));
+                // Only "Help on Bingo" lies above the example area.
+                QCOMPARE(h.pctHelpOption->childAt(QPoint(Px(3500), Px(3360))), h.lblHlp);
+            }, &ran);
+            dialog.cmdHelp->click();
+            QVERIFY(ran);
+            QVERIFY(win::App().BngOptions.IfLoaded() == &dialog);
+
+            ran = false;
+            test::WhenHelp([&](win::frmHelp& h) {
+                QVERIFY(h.pctHelpOption->isVisible());
+                QCOMPARE(ShownExplanations(h), Pages({6}));
+            }, &ran);
+            dialog.cmdHelp->click();
+            QVERIFY(ran);
+        });
+    }
+
+    // "Help on Bingo" closes the window and opens a new one, modal over the
+    // options dialog, on the page of the game selected there.
+    void helpOnBingo_data() {
+        QTest::addColumn<int>("game");   // Combo2 index
+        QTest::addColumn<int>("page");
+        QTest::newRow("Random Pick") << 11 << 10;
+        QTest::newRow("Any Bingo") << 10 << 11;
+        QTest::newRow("Four Corners after Any Bingo") << 1 << 1;
+    }
+    void helpOnBingo() {
+        QFETCH(int, game);
+        QFETCH(int, page);
+        test::Session s;
+        auto& S = win::App().S;
+        S.GameType = 11;   // the game played before
+        S.GameName = "Any Bingo";
+        InOptionsDialog([&](win::BngOptions& dialog) {
+            dialog.Combo2->setCurrentIndex(game);
+            QPointer<win::frmHelp> first;
+            bool ranFirst = false, ranSecond = false;
+            test::WhenHelp([&](win::frmHelp& h) {
+                first = &h;
+                QVERIFY(h.pctHelpOption->isVisible());
+                test::WhenHelp([&](win::frmHelp& again) {
+                    QVERIFY(&again != first.data());
+                    QVERIFY(first && first->IsUnloaded());
+                    QCOMPARE(QApplication::activeModalWidget(), &again);
+                    QVERIFY(dialog.isVisible());
+                    QCOMPARE(S.HelpTopic, int16_t(page));
+                    QVERIFY(!again.pctHelpOption->isVisible());
+                    QVERIFY(!again.pctContents->isVisible());
+                    QCOMPARE(ShownPictures(again), Pages({page}));
+                    QCOMPARE(again.lblHelp->Caption(), win::Q(S.HelpPages[page]));
+                    QTest::mouseClick(again.Command2, Qt::LeftButton);
+                }, &ranSecond);
+                QTest::mouseClick(h.lblHlp, Qt::LeftButton);
+            }, &ranFirst);
+            dialog.cmdHelp->click();
+            QVERIFY(ranFirst);
+            QVERIFY(ranSecond);
+            QVERIFY(!win::App().frmHelp.Loaded());
+        });
+        QVERIFY(!win::App().frmHelp.Loaded());
+        QVERIFY(win::App().Form1().bngPlay->isEnabled());
+    }
+
+    void webLink() {
+        test::Session s;
+        QVERIFY(test::InHelp([&](win::frmHelp& h) { QTest::mouseClick(h.lblVisit, Qt::LeftButton); }));
+        QCOMPARE(s.rec.browser, QStringList{QStringLiteral("start ") + QLatin1String(kWebAddress)});
+    }
+};
+
+QTEST_MAIN(HelpTest)
+#include "tst_help.moc"
