@@ -1,12 +1,27 @@
 #include "windows/bingomsg.h"
 
-#include "engine/example_pattern.h"
 #include "windows/app.h"
+#include "windows/example_card.h"
+#include "windows/form1.h"
 
 namespace pelloric::win {
 
 using forms::Indexed;
 using forms::Place;
+
+namespace {
+
+constexpr uint32_t kRed = 255;
+constexpr uint32_t kWhite = 16777215;
+constexpr uint32_t kNumberGrey = 12632256;
+
+// An activation of the board that comes back this soon after the board sent
+// the main window forward is the window manager handing the focus back, not
+// the player: the board leaves it alone, so the two windows cannot pass the
+// activation back and forth for ever.
+constexpr int kForwardQuietMs = 400;
+
+}  // namespace
 
 Bingomsg::Bingomsg() : Form("Bingomsg") {
     setWindowTitle(QStringLiteral("Pelloric message board"));
@@ -18,15 +33,16 @@ Bingomsg::Bingomsg() : Form("Bingomsg") {
 
     lblMsg = new forms::Label(c, QStringLiteral("lblMsg"));
     Place(lblMsg, 0, 0, 7095, 495);
-    lblMsg->SetForeColor(255);
+    lblMsg->SetForeColor(kRed);
     lblMsg->setFont(forms::VbFont(9.75, true, true));
 
-    static const char* rows[5] = {"B's", "I's", "N's", "G's", "O's"};
+    static const char* const kRows[5] = {"B's", "I's", "N's", "G's", "O's"};
     for (int i = 0; i < 5; ++i) {
-        Label3[i] = new forms::Label(c, Indexed("Label3", i), QLatin1String(rows[i]));
+        Label3[i] = new forms::Label(c, Indexed("Label3", i), QLatin1String(kRows[i]));
         Place(Label3[i], 240, 480 + 240 * i, 495, 255);
-        Label3[i]->SetForeColor(255);
+        Label3[i]->SetForeColor(kRed);
         Label3[i]->setFont(forms::VbFont(12, true));
+        Label3[i]->setWordWrap(false);
     }
     lblselctedNums[0] = new forms::Label(c, Indexed("lblselctedNums", 0));
     lblselctedNums[0]->hide();
@@ -35,49 +51,44 @@ Bingomsg::Bingomsg() : Form("Bingomsg") {
         const int row = (n - 1) / 15;
         const int col = (n - 1) % 15;
         Place(l, 840 + 360 * col, 480 + 240 * row, 255, 240);
-        l->SetForeColor(12632256);
+        l->SetForeColor(kNumberGrey);
         l->setFont(forms::VbFont(9.75, true));
+        l->setWordWrap(false);
         lblselctedNums[n] = l;
     }
-
-    Image1 = new forms::Image(c, QStringLiteral("Image1"));
-    Place(Image1, 7800, 0, 1515, 1830);
-    Label1 = new forms::Label(c, QStringLiteral("Label1"), QStringLiteral(" B   I    N  G  O"));
-    Place(Label1, 7800, 0, 1455, 255);
-    Label1->SetBackColor(0xFFFFFF);
-    Label1->setAlignment(Qt::AlignCenter);
-    Label1->setFont(forms::VbFont(9.75, true));
-
-    for (int i = 0; i < 12; ++i) {
-        lneExample[i] = new forms::Line(c, Indexed("lneExample", i), 8040, 480, 9120, 480, 255, 3);
-        lneExample[i]->hide();
-    }
-    for (int i = 0; i < 24; ++i) {
-        shpExample[i] = new forms::Shape(c, Indexed("shpExample", i), 255);
-        Place(shpExample[i], 7920, 360, 135, 135);
-        shpExample[i]->hide();
-        lblExample[i] = new forms::Label(c, Indexed("lblExample", i));
-        Place(lblExample[i], 7920, 360, 255, 255);
-        lblExample[i]->setFont(forms::VbFont(8.25, true));
-        lblExample[i]->Change = [this] { Bingomsg_lblExample_Change(); };
-    }
+    Label2 = new forms::Label(c, QStringLiteral("Label2"));
+    Label2->hide();
 
     lblQuestion = new forms::Label(c, QStringLiteral("lblQuestion"), QStringLiteral("?"));
     Place(lblQuestion, 7320, 0, 495, 375);
-    lblQuestion->SetForeColor(0xFFFFFF);
+    lblQuestion->SetForeColor(kWhite);
     lblQuestion->setFont(forms::VbFont(13.5, true));
     lblQuestion->setAlignment(Qt::AlignCenter);
     lblQuestion->setCursor(forms::QuestionCursor());
-    connect(lblQuestion, &forms::Label::clicked, this, [this] { Bingomsg_lblQuestion_Click(); });
 
-    lblCoverinfo = new forms::Label(c, QStringLiteral("lblCoverinfo"));
-    Place(lblCoverinfo, 7800, -120, 1575, 2175);
-    lblCoverinfo->setCursor(forms::QuestionCursor());
-    connect(lblCoverinfo, &forms::Label::clicked, this, [this] { Bingomsg_lblCoverinfo_Click(); });
+    const ExampleCard card = BuildExampleCard(c, kBoardExample, QStringLiteral("Image1"), QStringLiteral("Label1"));
+    Image1 = card.image;
+    Label1 = card.header;
+    lblExample = card.cells;
+    shpExample = card.dots;
+    lneExample = card.lines;
+    for (forms::Label* cell : lblExample) cell->Change = [this] { Bingomsg_lblExample_Change(); };
 
     lblexplname = new forms::Label(c, QStringLiteral("lblexplname"), QStringLiteral("Regular bingo"));
     Place(lblexplname, 7800, 1800, 1455, 255);
+    lblexplname->SetForeColor(kRed);
+    lblexplname->setFont(forms::VbFont(8.25, true));
+    lblexplname->setAlignment(Qt::AlignCenter);
     lblexplname->hide();
+
+    // The help area over the whole example card, above every part of it.
+    lblCoverinfo = new forms::Label(c, QStringLiteral("lblCoverinfo"));
+    Place(lblCoverinfo, 7800, -120, 1575, 2175);
+    lblCoverinfo->setCursor(forms::QuestionCursor());
+    lblCoverinfo->raise();
+
+    connect(lblQuestion, &forms::Label::clicked, this, [this] { Bingomsg_lblQuestion_Click(); });
+    connect(lblCoverinfo, &forms::Label::clicked, this, [this] { Bingomsg_lblCoverinfo_Click(); });
 
     SetClientSize(9525, 1965);
     SetScreenPos(1500, 60);
@@ -85,19 +96,51 @@ Bingomsg::Bingomsg() : Form("Bingomsg") {
 
 void Bingomsg::Form_Load() {
     auto& S = App().S;
-    lblCoverinfo->setToolTip(QString());
-    S.MsgBoardShown = 0;
-    for (int i = 1; i <= 75; ++i) lblselctedNums[i]->SetCaption(QString::number(i));
-    if (S.GameType >= 1 && S.GameType <= 10) {
-        const ExampleRow& row = ExamplePattern(S.GameType);
-        for (int cell : row.dots) shpExample[cell - 1]->show();
-        for (int line : row.lines) lneExample[line]->show();
-    }
+    lblCoverinfo->setToolTip(QString());                                  // 1
+    S.MsgBoardShown = 0;                                                  // 2
+    for (int i = 1; i <= 75; ++i) lblselctedNums[i]->SetCaption(QString::number(i));   // 3
+    ShowExamplePattern(S.GameType, shpExample, lneExample);               // 4
 }
 
-void Bingomsg::Form_Activate() {}
-void Bingomsg::Form_Resize() {}
-void Bingomsg::Bingomsg_lblCoverinfo_Click() {}
-void Bingomsg::Bingomsg_lblQuestion_Click() {}
+void Bingomsg::Form_Activate() {
+    if (forwarding_) return;
+    if (lastForward_.isValid() && lastForward_.elapsed() < kForwardQuietMs) return;
+    auto& S = App().S;
+    if (S.MsgBoardShown < 1) {
+        BringMainForward();
+        S.MsgBoardShown = int16_t(S.MsgBoardShown + 1);
+    }
+    BringMainForward();
+}
+
+// Shows the main window modeless, which makes it the active window.
+void Bingomsg::BringMainForward() {
+    forwarding_ = true;
+    App().Form1().Show();
+    forwarding_ = false;
+    lastForward_.start();
+}
+
+// Restoring the board restores the main window; the main window's own resize
+// handler does the reverse. Nothing here redraws the example card, so a
+// winner's card stays on show.
+void Bingomsg::Form_Resize() {
+    if (WindowState() == forms::vbNormal) App().Form1().SetWindowState(forms::vbNormal);
+}
+
+void Bingomsg::Bingomsg_lblCoverinfo_Click() { OpenGameHelp(); }
+void Bingomsg::Bingomsg_lblQuestion_Click() { OpenGameHelp(); }
+
+// Help on the game type: the board pauses the game itself, so the help window
+// is told not to pause it again.
+void Bingomsg::OpenGameHelp() {
+    auto& S = App().S;
+    S.HelpOpenedFrom = 4;
+    if (!S.Paused) App().E.TogglePause();
+    auto& f = App().Form1();
+    f.bngPause->setEnabled(false);
+    f.bngPlay->setEnabled(false);
+    App().E.ShowGameHelp();
+}
 
 }  // namespace pelloric::win

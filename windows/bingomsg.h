@@ -2,6 +2,7 @@
 // line and the example card of the game being played.
 #pragma once
 
+#include <QElapsedTimer>
 #include <array>
 
 #include "windows/forms/forms.h"
@@ -31,6 +32,14 @@ public:
     std::array<forms::Shape*, 24> shpExample{};
     std::array<forms::Line*, 12> lneExample{};
     forms::Label* lblexplname = nullptr;
+    forms::Label* Label2 = nullptr;                    // hidden and unused
+
+private:
+    void OpenGameHelp();
+    void BringMainForward();
+
+    bool forwarding_ = false;
+    QElapsedTimer lastForward_;
 };
 
 }  // namespace pelloric::win
