@@ -47,7 +47,6 @@ ExampleCard BuildExampleCard(QWidget* parent, const ExampleLayout& at, const QSt
     card.header = new forms::Label(parent, headerName, QLatin1String(kExampleHeader));
     Place(card.header, at.headerLeft, at.headerTop, at.headerWidth, at.headerHeight);
     card.header->SetBackColor(0xFFFFFF);
-    card.header->setAttribute(Qt::WA_NoSystemBackground, false);
     card.header->setAlignment(Qt::AlignCenter);
     card.header->setWordWrap(false);
     // Narrower blanks, so that the letters stand over their columns.

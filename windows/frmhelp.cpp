@@ -168,10 +168,7 @@ QPushButton* Button(QWidget* parent, const char* name, const char* caption, int 
 }
 
 // An opaque label: its back colour hides whatever lies beneath it.
-void SetOpaque(forms::Label* label, uint32_t color) {
-    label->SetBackColor(color);
-    label->setAttribute(Qt::WA_NoSystemBackground, false);
-}
+void SetOpaque(forms::Label* label, uint32_t color) { label->SetBackColor(color); }
 
 bool IsPage(int page) { return page >= 0 && page <= kLastPage; }
 
