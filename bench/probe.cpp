@@ -36,7 +36,7 @@ int Bare(int seconds) {
     w.menuBar()->addMenu(QStringLiteral("&File"));
     w.resize(666, 383);
     w.show();
-    QTimer::singleShot(seconds * 1000, qApp, &QCoreApplication::quit);
+    QTimer::singleShot(seconds * 1000, qApp, [] { QCoreApplication::exit(0); });
     const double before = CpuSeconds();
     const int rc = QApplication::exec();
     if (seconds > 0) std::printf("cpu %.4f s over %d s\n", CpuSeconds() - before, seconds);
@@ -47,13 +47,13 @@ pelloric::win::Platform QuietPlatform() {
     pelloric::win::Platform p = pelloric::win::DesktopPlatform();
     p.beep = [] {};
     p.messageBox = [](const QString&, const QString&) {};
-    p.endProcess = [] { QCoreApplication::quit(); };
+    p.endProcess = [] { QCoreApplication::exit(0); };
     return p;
 }
 
 int Start() {
     pelloric::win::StartUp(QuietPlatform());
-    QTimer::singleShot(0, qApp, &QCoreApplication::quit);
+    QTimer::singleShot(0, qApp, [] { QCoreApplication::exit(0); });
     const int rc = QApplication::exec();
     pelloric::win::ShutDown();
     return rc;
@@ -63,7 +63,7 @@ int Calling(int seconds) {
     using namespace pelloric;
     win::StartUp(QuietPlatform());
     test::PlayAndStart({0, 2, 0, 0});   // Cover All, one board, 5 seconds, one computer player
-    QTimer::singleShot(seconds * 1000, qApp, &QCoreApplication::quit);
+    QTimer::singleShot(seconds * 1000, qApp, [] { QCoreApplication::exit(0); });
     const double before = CpuSeconds();
     const int rc = QApplication::exec();
     std::printf("cpu %.4f s over %d s, %d balls called\n", CpuSeconds() - before, seconds,
@@ -82,6 +82,10 @@ int TenGames() {
             test::TickToNextBall();
             test::FinishDrop();
         }
+        // Between games the player reads the result: the event loop runs and
+        // the windows closed at the end of the game are deleted.
+        QCoreApplication::processEvents();
+        QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
         if (game < 10) f.Form1_Bngnext_Click();
     }
     win::ShutDown();
