@@ -2,9 +2,11 @@
 // keys, the message board following it, closing, Play / Cancel / End Play,
 // the Help menu and the web links.
 #include <QComboBox>
+#include <QFile>
 #include <QMenu>
 #include <QMessageBox>
 #include <QPushButton>
+#include <QTemporaryDir>
 #include <QtTest>
 
 #include "tests/windows/support/form1_support.h"
@@ -458,6 +460,32 @@ private slots:
                  (QStringList{QStringLiteral("start ") + url, QStringLiteral("start ") + url,
                               QStringLiteral("fallback ") + url}));
         QVERIFY(s.rec.messageBoxes.isEmpty());
+    }
+
+    // The desktop's browser start hands the address to xdg-open as its one
+    // argument: no shell reads it, so its characters stay as they are.
+    void theAddressGoesToXdgOpenAsItsOwnArgument() {
+        QTemporaryDir dir;
+        QVERIFY(dir.isValid());
+        const QString args = dir.filePath(QStringLiteral("args"));
+        const QString planted = dir.filePath(QStringLiteral("planted"));
+        QFile opener(dir.filePath(QStringLiteral("xdg-open")));
+        QVERIFY(opener.open(QIODevice::WriteOnly));
+        opener.write("#!/bin/sh\nprintf '%s\\n' \"$#\" \"$@\" > \"$0.part\" && mv \"$0.part\" \"$(dirname \"$0\")/args\"\n");
+        opener.close();
+        opener.setPermissions(QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
+        const QByteArray path = qgetenv("PATH");
+        qputenv("PATH", QFile::encodeName(dir.path()) + ':' + path);
+
+        const QString url = QStringLiteral("https://pelloric.example/a b?x=1&y=$(touch %1);touch %1").arg(planted);
+        const bool started = win::DesktopPlatform().startBrowser(url);
+        qputenv("PATH", path);
+        QVERIFY(started);
+        QTRY_VERIFY_WITH_TIMEOUT(QFile::exists(args), 10000);
+        QFile recorded(args);
+        QVERIFY(recorded.open(QIODevice::ReadOnly));
+        QCOMPARE(QString::fromUtf8(recorded.readAll()), QStringLiteral("1\n") + url + QLatin1Char('\n'));
+        QVERIFY(!QFile::exists(planted));
     }
 };
 

@@ -29,6 +29,13 @@ public:
     Label* caption;
 };
 
+// A window whose load handler unloads it again.
+class LeavesAtOnce : public Form {
+public:
+    LeavesAtOnce() : Form("LeavesAtOnce") {}
+    void Form_Load() override { Unload(); }
+};
+
 }  // namespace
 
 class FormsTest : public QObject {
@@ -61,6 +68,20 @@ private slots:
         QVERIFY(&probe() != first.data());
         QCOMPARE(probe->caption->Caption(), QStringLiteral("design"));
         QCOMPARE(g.loads, 2);
+        QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+        QVERIFY(first.isNull());
+    }
+
+    // The touch that loads such a window still gets it, unloaded: showing it
+    // shows nothing, and the next touch loads a fresh one.
+    void aWindowUnloadedByItsOwnLoadHandler() {
+        FormHandle<LeavesAtOnce> handle;
+        QPointer<LeavesAtOnce> first = &handle();
+        QVERIFY(first->IsUnloaded());
+        QVERIFY(!handle.Loaded());
+        first->Show();
+        QVERIFY(!first->isVisible());
+        QVERIFY(&handle() != first.data());
         QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
         QVERIFY(first.isNull());
     }

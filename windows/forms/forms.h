@@ -126,9 +126,14 @@ public:
 
     T& operator()() {
         if (!form_) {
-            form_ = new T();
-            form_->unloadSelf_ = [this] { Unload(); };
-            form_->Form_Load();
+            T* created = new T();
+            form_ = created;
+            created->unloadSelf_ = [this] { Unload(); };
+            created->Form_Load();
+            // A load handler that unloads its own window leaves the handle
+            // empty: the touch still gets that window, unloaded, which shows
+            // nothing and is deleted once control is back in the main loop.
+            if (!form_) return *created;
         }
         return *form_;
     }
