@@ -15,12 +15,6 @@ constexpr uint32_t kRed = 255;
 constexpr uint32_t kWhite = 16777215;
 constexpr uint32_t kNumberGrey = 12632256;
 
-// An activation of the board that comes back this soon after the board sent
-// the main window forward is the window manager handing the focus back, not
-// the player: the board leaves it alone, so the two windows cannot pass the
-// activation back and forth for ever.
-constexpr int kForwardQuietMs = 400;
-
 }  // namespace
 
 Bingomsg::Bingomsg() : Form("Bingomsg") {
@@ -102,9 +96,12 @@ void Bingomsg::Form_Load() {
     ShowExamplePattern(S.GameType, shpExample, lneExample);               // 4
 }
 
+// Whenever the board becomes the active window the main window comes to the
+// front, however soon after the last time. Only an activation that arrives
+// while the board is itself bringing the main window forward is left alone:
+// answering it would call this handler inside itself without end.
 void Bingomsg::Form_Activate() {
     if (forwarding_) return;
-    if (lastForward_.isValid() && lastForward_.elapsed() < kForwardQuietMs) return;
     auto& S = App().S;
     if (S.MsgBoardShown < 1) {
         BringMainForward();
@@ -118,7 +115,6 @@ void Bingomsg::BringMainForward() {
     forwarding_ = true;
     App().Form1().Show();
     forwarding_ = false;
-    lastForward_.start();
 }
 
 // Restoring the board restores the main window; the main window's own resize

@@ -2,7 +2,6 @@
 // line and the example card of the game being played.
 #pragma once
 
-#include <QElapsedTimer>
 #include <array>
 
 #include "windows/forms/forms.h"
@@ -38,8 +37,7 @@ private:
     void OpenGameHelp();
     void BringMainForward();
 
-    bool forwarding_ = false;
-    QElapsedTimer lastForward_;
+    bool forwarding_ = false;   // while the board brings the main window forward
 };
 
 }  // namespace pelloric::win

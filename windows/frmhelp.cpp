@@ -6,6 +6,7 @@
 #include "engine/engine.h"
 #include "engine/geometry.h"
 #include "windows/app.h"
+#include "windows/artwork.h"
 #include "windows/bngoptions.h"
 #include "windows/form1.h"
 #include "windows/help_art.h"
@@ -285,7 +286,7 @@ frmHelp::frmHelp() : Form("frmHelp") {
     Place(lblVisit, 0, 0, 6135, 255);
     lblVisit->setFont(forms::VbFont(8.25, true));
     lblVisit->setAlignment(Qt::AlignCenter);
-    lblVisit->setCursor(forms::LinkCursor());
+    lblVisit->setCursor(art::LinkPointer());   // the pointer of every web link
 
     connect(cmdBack, &QPushButton::clicked, this, [this] { frmHelp_cmdBack_Click(); });
     connect(cmdNext, &QPushButton::clicked, this, [this] { frmHelp_cmdNext_Click(); });
@@ -361,8 +362,9 @@ void frmHelp::frmHelp_cmdBack_Click() {
     cmdNext->setEnabled(true);
     S.HelpTopic = int16_t(S.HelpTopic - 1);
     if (S.HelpTopic != kIntroduction) {
-        ShowPage(S.HelpTopic);
+        if (IsPage(S.HelpTopic)) imgHelp[S.HelpTopic]->show();
         if (IsPage(S.HelpTopic + 1)) imgHelp[S.HelpTopic + 1]->hide();
+        if (IsPage(S.HelpTopic)) lblHelp->SetCaption(Q(S.HelpPages[S.HelpTopic]));
     } else {
         lblstart->show();   // covers the page left behind
     }

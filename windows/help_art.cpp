@@ -38,10 +38,15 @@ uint32_t LineColor(int index) {
     return 12582912;
 }
 
-// A card: a heading band over a five by five grid, with the pattern of a
-// GameKind marked (kind 0 or a kind without dots and lines: the empty card).
-// With ranges, each column letter has its number range beneath it.
-void DrawCard(QPainter& p, const QRectF& r, int kind, bool ranges) {
+// One kite: the top-left stamp with the diagonal from that corner, the free
+// centre included, as the Kite Bingo page's text describes its sample.
+constexpr std::array<int, 7> kOneKite = {1, 2, 6, 7, kCentre, 18, 24};
+
+// A card: a heading band over a five by five grid, with the given dots
+// (CardCell numbers, kCentre for the free centre) and lines (lneExample
+// indexes) marked. With ranges, each column letter has its number range
+// beneath it.
+void DrawCard(QPainter& p, const QRectF& r, CardMarks marks, bool ranges) {
     p.save();
     p.setRenderHint(QPainter::Antialiasing);
     p.setRenderHint(QPainter::TextAntialiasing);
@@ -103,37 +108,35 @@ void DrawCard(QPainter& p, const QRectF& r, int kind, bool ranges) {
     p.setFont(PixelFont(qMin(colWidth, rowHeight) * 0.26, true));
     p.drawText(cellRect(3, 3), Qt::AlignCenter, QStringLiteral("FREE"));
 
-    if (kind >= 1 && kind <= 12) {
-        const ExampleRow& pattern = ExamplePattern(kind);
-        // Lines through the cell centres, each with a darker rim so that the
-        // yellow columns stand out on the light card.
-        const double w = qMax(2.0, colWidth * 0.13);
-        auto centre = [&](int col, int row) { return cellRect(col, row).center(); };
-        for (int index : pattern.lines) {
-            QPointF a, b;
-            if (index < 5) {
-                a = centre(1, index + 1), b = centre(5, index + 1);
-            } else if (index < 10) {
-                a = centre(index - 4, 1), b = centre(index - 4, 5);
-            } else if (index == 10) {
-                a = centre(1, 1), b = centre(5, 5);
-            } else {
-                a = centre(1, 5), b = centre(5, 1);
-            }
-            const QColor color = forms::VbColor(LineColor(index));
-            p.setPen(QPen(color.darker(170), w + 1.5, Qt::SolidLine, Qt::RoundCap));
-            p.drawLine(a, b);
-            p.setPen(QPen(color, w, Qt::SolidLine, Qt::RoundCap));
-            p.drawLine(a, b);
+    // Lines through the cell centres, each with a darker rim so that the
+    // yellow columns stand out on the light card.
+    const double w = qMax(2.0, colWidth * 0.13);
+    auto centre = [&](int col, int row) { return cellRect(col, row).center(); };
+    for (int index : marks.lines) {
+        QPointF a, b;
+        if (index < 5) {
+            a = centre(1, index + 1), b = centre(5, index + 1);
+        } else if (index < 10) {
+            a = centre(index - 4, 1), b = centre(index - 4, 5);
+        } else if (index == 10) {
+            a = centre(1, 1), b = centre(5, 5);
+        } else {
+            a = centre(1, 5), b = centre(5, 1);
         }
-        // Red dots on the pattern's cells.
-        const double d = qMin(colWidth, rowHeight) * 0.62;
-        p.setPen(QPen(QColor(0x8b, 0x00, 0x00), qMax(0.8, d / 14)));
-        p.setBrush(forms::VbColor(255));
-        for (int cell : pattern.dots) {
-            const QPointF c = cellRect(CellColumn(cell), CellRow(cell)).center();
-            p.drawEllipse(c, d / 2, d / 2);
-        }
+        const QColor color = forms::VbColor(LineColor(index));
+        p.setPen(QPen(color.darker(170), w + 1.5, Qt::SolidLine, Qt::RoundCap));
+        p.drawLine(a, b);
+        p.setPen(QPen(color, w, Qt::SolidLine, Qt::RoundCap));
+        p.drawLine(a, b);
+    }
+    // Red dots on the pattern's cells.
+    const double d = qMin(colWidth, rowHeight) * 0.62;
+    p.setPen(QPen(QColor(0x8b, 0x00, 0x00), qMax(0.8, d / 14)));
+    p.setBrush(forms::VbColor(255));
+    for (int cell : marks.dots) {
+        const QPointF c =
+            cell == kCentre ? cellRect(3, 3).center() : cellRect(CellColumn(cell), CellRow(cell)).center();
+        p.drawEllipse(c, d / 2, d / 2);
     }
     p.restore();
 }
@@ -147,11 +150,20 @@ QImage& Photo() {
 
 }  // namespace
 
-void HelpPageCard(QPainter& p, const QRectF& r, int page) {
-    DrawCard(p, r, page >= 0 && page <= 9 ? page + 1 : 0, true);
+CardMarks HelpPageMarks(int page) {
+    if (page < 0 || page > 9) return {};
+    if (page + 1 == KiteBingo) return {kOneKite, {}};
+    const ExampleRow& pattern = ExamplePattern(page + 1);
+    return {pattern.dots, pattern.lines};
 }
 
-void ExampleCard(QPainter& p, const QRectF& r, int kind) { DrawCard(p, r, kind, false); }
+void HelpPageCard(QPainter& p, const QRectF& r, int page) { DrawCard(p, r, HelpPageMarks(page), true); }
+
+void ExampleCard(QPainter& p, const QRectF& r, int kind) {
+    CardMarks marks;
+    if (kind >= 1 && kind <= 12) marks = {ExamplePattern(kind).dots, ExamplePattern(kind).lines};
+    DrawCard(p, r, marks, false);
+}
 
 void PrepareOptionsDialogPhoto() {
     if (!Photo().isNull()) return;

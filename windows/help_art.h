@@ -5,6 +5,7 @@
 #pragma once
 
 #include <QImage>
+#include <span>
 
 #include "windows/forms/forms.h"
 
@@ -15,10 +16,21 @@ namespace pelloric::win::art {
 
 inline constexpr int kHelpPageCount = 12;   // pages 0..11
 
+// What a card picture marks: red dots on cells (CardCell numbers, kCentre
+// for the free centre) and coloured lines (lneExample indexes).
+struct CardMarks {
+    std::span<const int> dots;
+    std::span<const int> lines;
+};
+
+// The marks of a help page's card. Pages 0..9 mark the pattern of GameKind
+// page + 1 as the example cards show it, coloured lines for Regular Bingo and
+// red dots for the others, except that Kite Bingo shows one of its four kites
+// in red dots; pages 10 and 11 show the empty card.
+CardMarks HelpPageMarks(int page);
+
 // A help page's card: the column letters with their number ranges over a five
-// by five grid. Pages 0..9 mark the pattern of GameKind page + 1 (coloured
-// lines for line patterns, red dots on the pattern's cells); pages 10 and 11
-// show the empty card.
+// by five grid, with the page's marks.
 void HelpPageCard(QPainter& p, const QRectF& r, int page);
 
 // The options dialog's example card with the pattern of a GameKind marked:

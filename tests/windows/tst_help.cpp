@@ -4,8 +4,11 @@
 #include <QComboBox>
 #include <QPushButton>
 #include <QtTest>
+#include <set>
 
 #include "engine/engine.h"
+#include "engine/example_pattern.h"
+#include "engine/geometry.h"
 #include "tests/windows/support/harness.h"
 #include "tests/windows/support/help.h"
 #include "windows/app.h"
@@ -454,9 +457,43 @@ private slots:
         QVERIFY(win::App().Form1().bngPlay->isEnabled());
     }
 
+    // Each page's card marks its game type as the example cards do, with
+    // lines for Regular Bingo and dots for the rest; Kite Bingo's card shows
+    // one kite only, as its page says ("only show's one of four ways"), and
+    // the last two pages an empty card.
+    void thePagePicturesMarkTheirGameType() {
+        for (int page = 0; page <= 11; ++page) {
+            const auto marks = win::art::HelpPageMarks(page);
+            const std::set<int> dots(marks.dots.begin(), marks.dots.end());
+            const std::set<int> lines(marks.lines.begin(), marks.lines.end());
+            const QByteArray at = QByteArray::number(page);
+            if (page >= 10) {
+                QVERIFY2(dots.empty() && lines.empty(), at);
+                continue;
+            }
+            const ExampleRow& example = ExamplePattern(page + 1);
+            if (page + 1 == KiteBingo) {
+                std::set<int> kite(kStampCorner[1].begin(), kStampCorner[1].end());
+                kite.insert(kBingoLine[11].begin(), kBingoLine[11].end());
+                QCOMPARE(dots, kite);
+                QVERIFY(lines.empty());
+                continue;
+            }
+            QVERIFY2(dots == std::set<int>(example.dots.begin(), example.dots.end()), at);
+            QVERIFY2(lines == std::set<int>(example.lines.begin(), example.lines.end()), at);
+            QVERIFY2(lines.empty() == (page + 1 != RegularBingo), at);
+        }
+    }
+
     void webLink() {
         test::Session s;
-        QVERIFY(test::InHelp([&](win::frmHelp& h) { QTest::mouseClick(h.lblVisit, Qt::LeftButton); }));
+        QVERIFY(test::InHelp([&](win::frmHelp& h) {
+            // The same pointer picture as the main window's web link.
+            const QCursor link = win::App().Form1().Label2->cursor();
+            QCOMPARE(h.lblVisit->cursor().shape(), Qt::BitmapCursor);
+            QCOMPARE(h.lblVisit->cursor().pixmap().toImage(), link.pixmap().toImage());
+            QTest::mouseClick(h.lblVisit, Qt::LeftButton);
+        }));
         QCOMPARE(s.rec.browser, QStringList{QStringLiteral("start ") + QLatin1String(kWebAddress)});
     }
 };
