@@ -36,7 +36,10 @@ int Engine::ShowWinningCard(int16_t& /*kind*/, int32_t& number) {
     for (int i = 0; i < kCells; ++i) ui.SetExampleDotVisible(i, false);
     for (int c = 1; c <= kCells; ++c) ui.SetExampleCellCaption(c - 1, Str(S.PcCard[number][c]));
     const int count = S.WinCellCount;
-    for (int i = 1; i <= count; ++i) ui.SetExampleCellColor(S.WinCells[number][i] - 1, kWinningCellColor);
+    for (int i = 1; i <= count; ++i) {
+        const int cell = S.WinCells[number][i];
+        if (cell >= 1 && cell <= kCells) ui.SetExampleCellColor(cell - 1, kWinningCellColor);
+    }
     return 0;
 }
 
