@@ -83,6 +83,7 @@ private:
     int PcSetTest(std::span<const int> cells);
     void PcCountCell(int cell, int record);
     void PcCountCentre();
+    void PcCountLine(int line);
     void PcResetHits();
     int PcFirstAt(int wins) const;
     int32_t PcCountedCalls() const;

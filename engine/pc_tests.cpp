@@ -46,6 +46,20 @@ void Engine::PcCountCentre() {
     for (int p = 1; p <= S.NumPc; ++p) ++S.PcHits[p];
 }
 
+// Counts one line from zero for every computer player, the centre included;
+// each hit records the cell at its place among the line's numbered cells.
+void Engine::PcCountLine(int line) {
+    PcResetHits();
+    S.WinCellCount = 0;
+    int k = 0;
+    for (int cell : kBingoLine[line]) {
+        if (cell == kCentre)
+            PcCountCentre();
+        else
+            PcCountCell(cell, ++k);
+    }
+}
+
 // The lowest-numbered computer player whose count reached wins, or 0.
 int Engine::PcFirstAt(int wins) const {
     for (int p = 1; p <= S.NumPc; ++p)
@@ -107,15 +121,7 @@ int Engine::PcPattern(int kind) {
 // it. WinCells takes the line's numbered cells in line order.
 int Engine::PcLineTest() {
     for (int line = 1; line <= kLineCount; ++line) {
-        PcResetHits();
-        S.WinCellCount = 0;
-        int k = 0;
-        for (int cell : kBingoLine[line]) {
-            if (cell == kCentre)
-                PcCountCentre();
-            else
-                PcCountCell(cell, ++k);
-        }
+        PcCountLine(line);
         if (const int p = PcFirstAt(5)) {
             AnnouncePcWin(p);
             return Bingo;
@@ -163,15 +169,7 @@ int Engine::PcCheckKite() {
     int w = 0;
     int diagonal = 0;
     for (int line : kKiteDiagonals) {
-        PcResetHits();
-        S.WinCellCount = 0;
-        int k = 0;
-        for (int cell : kBingoLine[line]) {
-            if (cell == kCentre)
-                PcCountCentre();
-            else
-                PcCountCell(cell, ++k);
-        }
+        PcCountLine(line);
         w = PcFirstAt(5);
         if (w != 0) {
             diagonal = line;
