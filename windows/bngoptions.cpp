@@ -129,6 +129,9 @@ BngOptions::BngOptions() : Form("BngOptions") {
     Place(lblVisit, 120, 3000, 2295, 360);
     lblVisit->setFont(forms::VbFont(7.5, true));
     lblVisit->setCursor(art::LinkPointer());
+    // Shown with the break at the two blanks, so that the address stays whole;
+    // the caption itself keeps its exact text.
+    lblVisit->setText(lblVisit->Caption().replace(QStringLiteral("  "), QStringLiteral("\n")));
 
     Command1 = Control<QPushButton>(c, "Command1", QStringLiteral("Start"), 120, 3360, 1215, 315);
     Command2 = Control<QPushButton>(c, "Command2", QStringLiteral("Cancel"), 1440, 3360, 975, 315);
