@@ -174,17 +174,18 @@ BngOptions::BngOptions() : Form("BngOptions") {
     SetScreenPos(3870, 3375);
 }
 
+void BngOptions::FillLists() {
+    // Filling a list selects its first item on its own; only the selections
+    // of the load handler count, so the game list stays quiet here.
+    const QSignalBlocker quiet(Combo2);
+    Combo1->addItems({QStringLiteral("1 Board"), QStringLiteral("2 Boards")});
+    for (const char* name : kGameKindNames) Combo2->addItem(QLatin1String(name));
+    cmbSeconds->addItems({QStringLiteral("5 Seconds"), QStringLiteral("10 Seconds"), QStringLiteral("15 Seconds")});
+    for (int i = 1; i <= 6; ++i) cmbPlayers->addItem(QStringLiteral("%1 Pc player").arg(i));
+}
+
 void BngOptions::Form_Load() {
-    {
-        // Filling a list selects its first item on its own; the selections
-        // below are the ones that count.
-        const QSignalBlocker quiet(Combo2);
-        Combo1->addItems({QStringLiteral("1 Board"), QStringLiteral("2 Boards")});
-        for (const char* name : kGameKindNames) Combo2->addItem(QLatin1String(name));
-        cmbSeconds->addItems(
-            {QStringLiteral("5 Seconds"), QStringLiteral("10 Seconds"), QStringLiteral("15 Seconds")});
-        for (int i = 1; i <= 6; ++i) cmbPlayers->addItem(QStringLiteral("%1 Pc player").arg(i));
-    }
+    FillLists();
     Combo1->setCurrentIndex(0);
     // Selecting an item from code always runs the list's click handler, also
     // when that item was already the current one.

@@ -21,6 +21,8 @@ public:
     BngOptions();
 
     void Form_Load() override;
+    // Fills the four lists with their items and selects nothing.
+    void FillLists();
     void Form_Unload() override;
     void BngOptions_Combo2_Click();
     void BngOptions_Command1_Click();

@@ -384,7 +384,7 @@ void Form1::Form1_Command1_Click() {
         Bngnext->setVisible(true);
         S.JackpotLevel += 1;
         S.Balance += S.Jackpot;      // the jackpot of this game; the raised level pays from the next deal
-        lblBalance->SetCaption(QStringLiteral("$") + QString::number(S.Balance));
+        lblBalance->SetCaption(Q(Money(S.Balance)));
         App().Bingomsg().lblMsg->SetCaption(QStringLiteral("You are a Winner your new balance is $") +
                                             QString::number(S.Balance));
         S.Wins += 1;

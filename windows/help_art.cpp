@@ -176,11 +176,7 @@ void PrepareOptionsDialogPhoto() {
         auto dialog = std::make_unique<BngOptions>();
         dialog->blockSignals(true);
         for (QObject* child : dialog->findChildren<QObject*>()) child->blockSignals(true);
-        dialog->Combo1->addItems({QStringLiteral("1 Board"), QStringLiteral("2 Boards")});
-        for (const char* name : kGameKindNames) dialog->Combo2->addItem(QLatin1String(name));
-        dialog->cmbSeconds->addItems(
-            {QStringLiteral("5 Seconds"), QStringLiteral("10 Seconds"), QStringLiteral("15 Seconds")});
-        for (int i = 1; i <= 6; ++i) dialog->cmbPlayers->addItem(QStringLiteral("%1 Pc player").arg(i));
+        dialog->FillLists();
         dialog->Combo1->setCurrentIndex(0);
         dialog->Combo2->setCurrentIndex(FourCorners - 1);   // the game the panel's example shows
         dialog->cmbSeconds->setCurrentIndex(0);
