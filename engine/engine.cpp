@@ -30,7 +30,7 @@ int32_t Engine::DealCell(Table<int32_t, 1001>& card, int cell) {
     const int lo = ColumnLow(col);
     const int hi = ColumnHigh(col);
     for (;;) {
-        const int32_t number = Int(rnd.Rnd() * (hi - lo + 1) + lo);
+        const int32_t number = Pick(rnd.Rnd(), lo, hi - lo + 1);
         bool repeat = false;
         for (int earlier = 1; earlier < cell && !repeat; ++earlier) repeat = card[earlier] == number;
         if (!repeat) return number;
@@ -81,10 +81,10 @@ std::optional<int32_t> Engine::DrawBall() {
         return std::nullopt;
     }
     for (;;) {
-        const int col = Int(rnd.Rnd() * 5 + 1);                      // 4
+        const int col = Pick(rnd.Rnd(), 1, 5);                       // 4
         const int lo = ColumnLow(col);
         const int hi = ColumnHigh(col);
-        const int32_t n = Int(rnd.Rnd() * (hi - lo + 1) + lo);
+        const int32_t n = Pick(rnd.Rnd(), lo, hi - lo + 1);
         bool repeat = false;                                         // 5
         for (int32_t j = 1; j < S.CalledCount && !repeat; ++j) repeat = S.Called[j] == n;
         if (repeat) continue;

@@ -18,6 +18,11 @@ public:
 // Integer part by truncation toward minus infinity.
 inline int32_t Int(double x) { return static_cast<int32_t>(std::floor(x)); }
 
+// One of the count whole numbers from lo on, for a uniform r in [0, 1). The
+// offset is added after the integer part is taken: r * count + lo rounds up to
+// lo + count when r is the largest double below 1 and lo is large enough.
+inline int32_t Pick(double r, int32_t lo, int32_t count) { return lo + Int(r * count); }
+
 // The game's generator. Each re-seed folds the clock and a running count into
 // the state instead of replacing it, so re-seeding many times within one tick
 // of the clock still gives fresh values.

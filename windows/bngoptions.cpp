@@ -233,7 +233,7 @@ void BngOptions::BngOptions_Command1_Click() {
     if (Combo2->currentText() == QLatin1String(GameKindName(RandomPickKind))) {   // 8
         f.setWindowTitle(QStringLiteral("Pelloric - Random Pick"));
         S.RandomPick = true;
-        S.GameType = int16_t(Int(App().platform.random->Rnd() * 10 + 1));
+        S.GameType = int16_t(Pick(App().platform.random->Rnd(), 1, 10));
     }
     f.SetWindowState(forms::vbNormal);                                   // 9
     if (Check1->isChecked()) App().E.NewGame(S.NumCards, S.GameType);   // 10

@@ -18,7 +18,7 @@ void RestartGame(RestartCaller caller) {
 
     rnd.Randomize();                                                      // 1
     if (caller == RestartCaller::NextGameMenu) App().frmGamestatus.Unload();  // 2
-    if (S.RandomPick) S.GameType = int16_t(Int(rnd.Rnd() * 10 + 1));      // 3
+    if (S.RandomPick) S.GameType = int16_t(Pick(rnd.Rnd(), 1, 10));      // 3
     const QString mode = f.Bngnext->text();                               // 4
     if (mode == QLatin1String("&Next game")) {
         const bool onePlayer = S.NumPc <= 1;

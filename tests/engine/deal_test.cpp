@@ -1,5 +1,6 @@
 #include <gtest/gtest.h>
 
+#include <cmath>
 #include <set>
 
 #include "engine/engine.h"
@@ -58,6 +59,27 @@ std::vector<double> DistinctCard() {
     std::vector<double> v;
     for (int c = 1; c <= kCells; ++c) v.push_back(ValueFor(c, ColumnLow(CellColumn(c)) + CellRow(c) - 1));
     return v;
+}
+
+// The generator's largest value deals the top of each column, never the first
+// number of the next one: r * 15 + 61 rounds up to 76 for it.
+TEST_F(DealFixture, TheLargestUniformValueDealsTheTopOfEachColumn) {
+    const double top = std::nextafter(1.0, 0.0);
+    std::vector<double> card;
+    for (int c = 1; c <= kCells; ++c) {
+        const int lo = ColumnLow(CellColumn(c));
+        card.push_back(CellRow(c) == 1 ? top : ValueFor(c, lo + CellRow(c) - 1));
+    }
+    std::vector<double> script;
+    for (int k = 0; k < 3; ++k) script.insert(script.end(), card.begin(), card.end());   // Card1, Card2, PcCard(1)
+    ScriptedRandom rnd(script);
+    Engine e(s, rnd, ui);
+    Settings(1, 1, RegularBingo);
+    e.NewGame(s.NumCards, s.GameType);
+    for (const auto* dealt : {&s.Card1, &s.Card2, &s.PcCard[1]}) {
+        ExpectValidCard(*dealt);
+        for (int col = 1; col <= 5; ++col) EXPECT_EQ((*dealt)[CellAt(col, 1)], ColumnHigh(col)) << "column " << col;
+    }
 }
 
 TEST_F(DealFixture, ARepeatedNumberIsDrawnAgainWithoutReseeding) {

@@ -1,5 +1,6 @@
 #include <gtest/gtest.h>
 
+#include <cmath>
 #include <set>
 
 #include "engine/engine.h"
@@ -70,6 +71,26 @@ TEST_F(DrawFixture, TheLastBallIsFoundHoweverManyDrawsItTakes) {
     EXPECT_EQ(s.CallCol[75], 5);
     EXPECT_EQ(rnd.Used(), script.size());
     EXPECT_EQ(rnd.reseeds, 1) << "one re-seed per call, none per redraw";
+}
+
+// The generator's largest value, for the column and for the number, stays in
+// range: r * 15 + 61 would give 76.
+TEST_F(DrawFixture, TheLargestUniformValueDrawsTheTopOfTheColumn) {
+    const double top = std::nextafter(1.0, 0.0);
+    for (int col = 1; col <= 5; ++col) {
+        ScriptedRandom rnd({PickValue(col - 1, 5), top});
+        Engine e(s, rnd, ui);
+        s.CalledCount = 0;
+        ASSERT_EQ(e.DrawBall(), std::optional<int32_t>(1));
+        EXPECT_EQ(s.Called[1], ColumnHigh(col));
+        EXPECT_EQ(s.CallCol[1], col);
+    }
+    ScriptedRandom rnd({top, top});
+    Engine e(s, rnd, ui);
+    s.CalledCount = 0;
+    e.DrawBall();
+    EXPECT_EQ(s.Called[1], 75);
+    EXPECT_EQ(s.CallCol[1], 5);
 }
 
 TEST_F(DrawFixture, ARepeatDrawsTheColumnAgainToo) {
