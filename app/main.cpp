@@ -5,5 +5,7 @@
 int main(int argc, char** argv) {
     QApplication app(argc, argv);
     pelloric::win::StartUp();
-    return QApplication::exec();
+    const int status = QApplication::exec();
+    pelloric::win::ShutDown();
+    return status;
 }

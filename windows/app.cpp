@@ -18,7 +18,11 @@
 namespace pelloric::win {
 
 namespace {
-std::unique_ptr<Program> g_program;
+// A plain pointer, not a static owner: when the display goes away Qt ends the
+// process with exit(), and a static destructor would then tear the windows
+// down after Qt's platform is gone. The program is freed by ShutDown, which
+// main() calls once the event loop has returned.
+Program* g_program = nullptr;
 }
 
 QString Q(const std::string& s) { return QString::fromStdString(s); }
@@ -63,14 +67,16 @@ void StartUp(Platform platform) {
         QApplication::setStyle(QStyleFactory::create(QStringLiteral("Fusion")));
     QApplication::setFont(forms::VbFont(8.25));
     if (!platform.random) platform.random = std::make_shared<ClockRandom>();
-    g_program = std::make_unique<Program>(std::move(platform));
+    delete g_program;
+    g_program = new Program(std::move(platform));
     // Process start: every number 0, then the main window loads and shows,
     // which loads the message board hidden.
     App().Form1().Show();
 }
 
 void ShutDown() {
-    g_program.reset();
+    delete g_program;
+    g_program = nullptr;
     QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
 }
 

@@ -1,4 +1,5 @@
 #include "windows/forms/forms.h"
+#include "windows/forms/native_title.h"
 
 #include <QApplication>
 #include <QGuiApplication>
@@ -71,9 +72,16 @@ static void ToFront(QWidget* w) {
     w->activateWindow();
 }
 
+// A window without title text shows none: Qt alone would hand the window
+// manager the program's name in its place.
+static void ShowWindow(Form* w) {
+    if (w->windowTitle().isEmpty()) EmptyNativeTitle(w);
+    w->show();
+}
+
 void Form::Show() {
     if (unloaded_) return;
-    show();
+    ShowWindow(this);
     ToFront(this);
 }
 
@@ -82,7 +90,7 @@ void Form::ShowModal() {
     QPointer<Form> self(this);
     setWindowModality(Qt::ApplicationModal);
     inModal_ = true;
-    show();
+    ShowWindow(this);
     ToFront(this);
     if (unloaded_) return;
     QEventLoop loop;
