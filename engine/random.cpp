@@ -1,6 +1,7 @@
 #include "engine/random.h"
 
 #include <chrono>
+#include <string>
 
 namespace pelloric {
 
@@ -38,9 +39,9 @@ uint64_t ClockRandom::Next() {
 double ClockRandom::Rnd() { return static_cast<double>(Next() >> 11) * 0x1.0p-53; }
 
 double ScriptedRandom::Rnd() {
-    if (values_.empty()) return 0.0;
     if (pos_ < values_.size()) return values_[pos_++];
-    return values_.back();
+    throw ScriptExhausted("ScriptedRandom: value " + std::to_string(pos_ + 1) + " asked for, but the script holds " +
+                          std::to_string(values_.size()));
 }
 
 }  // namespace pelloric

@@ -4,6 +4,7 @@
 #include <cmath>
 #include <cstdint>
 #include <functional>
+#include <stdexcept>
 #include <vector>
 
 namespace pelloric {
@@ -41,7 +42,14 @@ private:
 };
 
 // A scripted sequence of values for tests; re-seeds are counted and change
-// nothing. Past the end of the script it repeats the last value (0 when empty).
+// nothing. Asking for a value past the end of the script throws
+// ScriptExhausted, so a deal or draw that redraws more often than its script
+// allows stops at once with a message instead of looping on a repeated value.
+class ScriptExhausted : public std::logic_error {
+public:
+    using std::logic_error::logic_error;
+};
+
 class ScriptedRandom final : public Random {
 public:
     explicit ScriptedRandom(std::vector<double> values = {}) : values_(std::move(values)) {}

@@ -109,8 +109,7 @@ TEST_F(AnnounceFixture, TheWinningCardShowsTheWinnersNumbersWithItsCellsInRed) {
     };
     const Case cases[] = {
         {"kite", KiteBingo, Union(LineCells(12), StampCells(3)), 6},
-        {"big picture frame", BigPictureFrame, Cells(kBigPictureFrameCells.begin(), kBigPictureFrameCells.end()),
-         16},
+        {"big picture frame", BigPictureFrame, FixedSet(BigPictureFrame), 16},
         {"line through the centre", RegularBingo, LineCells(8), 4},
     };
     constexpr uint32_t kRed = 255;

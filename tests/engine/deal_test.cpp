@@ -108,6 +108,16 @@ TEST_F(DealFixture, ARepeatedNumberIsDrawnAgainWithoutReseeding) {
     EXPECT_EQ(rnd.reseeds, 1 + 1 + 24);
 }
 
+// A deal that keeps drawing a number already on the card must end the test,
+// not hang it: the scripted source refuses to go past its script.
+TEST_F(DealFixture, ADealThatRunsPastItsScriptStopsAtOnce) {
+    ScriptedRandom rnd({ValueFor(1, 7), ValueFor(2, 7)});
+    Engine e(s, rnd, ui);
+    Settings(1, 1, RegularBingo);
+    EXPECT_THROW(e.NewGame(s.NumCards, s.GameType), ScriptExhausted);
+    EXPECT_EQ(rnd.Used(), 2u);
+}
+
 TEST_F(DealFixture, BothBoardsAreShownAndHigherPlayersAreLeftAlone) {
     ClockRandom rnd;
     Engine e(s, rnd, ui);

@@ -19,16 +19,11 @@ struct PcFixture : WinFixture {
     }
 };
 
-const Cells kAll(kCoverAllCells.begin(), kCoverAllCells.end());
+const Cells kAll = FixedSet(CoverAll);
 const Cells kDiagonal11 = LineCells(11);
 const Cells kDiagonal12 = LineCells(12);
-const Cells kCorners(kFourCornersCells.begin(), kFourCornersCells.end());
+const Cells kCorners = FixedSet(FourCorners);
 
-Cells Set(int kind) {
-    const auto cells = PatternCells(kind);
-    return {cells.begin(), cells.end()};
-}
-Cells PcStamp(int stamp) { return {kPcStampOrder[stamp].begin(), kPcStampOrder[stamp].end()}; }
 Cells Kite(int diagonal, int stamp) {
     Cells recorded = LineCells(diagonal);
     for (int c : StampCells(stamp)) recorded.push_back(c);
@@ -48,15 +43,15 @@ TEST_F(PcFixture, TheFirstLineStampOrKindWinsThenTheLowestPlayer) {
         {"column B beats the top row", RegularBingo, {{1, LineCells(6)}, {4, LineCells(1)}}, 4, LineCells(1)},
         {"same line, lower player", RegularBingo, {{5, LineCells(7)}, {2, LineCells(7)}}, 2, LineCells(7)},
         {"top-left stamp beats bottom-right", PostageStamp, {{1, StampCells(4)}, {3, StampCells(1)}}, 3,
-         PcStamp(1)},
+         PcStampCells(1)},
         {"cover all, lower player", CoverAll, {{3, kAll}, {2, kAll}}, 2, kAll},
-        {"big diamond, lower player", BigDiamond, {{4, Set(BigDiamond)}, {2, Set(BigDiamond)}}, 2,
-         Set(BigDiamond)},
+        {"big diamond, lower player", BigDiamond, {{4, FixedSet(BigDiamond)}, {2, FixedSet(BigDiamond)}}, 2,
+         FixedSet(BigDiamond)},
         {"any: a line beats four corners", AnyBingo, {{1, kCorners}, {5, LineCells(8)}}, 5, LineCells(8)},
         {"any: a card with a line and the corners wins by the line", AnyBingo, {{1, Union(LineCells(6), kCorners)}},
          1, LineCells(6)},
-        {"any: big diamond beats small diamond", AnyBingo, {{1, Set(SmallDiamond)}, {3, Set(BigDiamond)}}, 3,
-         Set(BigDiamond)},
+        {"any: big diamond beats small diamond", AnyBingo,
+         {{1, FixedSet(SmallDiamond)}, {3, FixedSet(BigDiamond)}}, 3, FixedSet(BigDiamond)},
         {"kite: a bare diagonal 12 blocks a full kite behind it", KiteBingo,
          {{2, kDiagonal12}, {3, Union(kDiagonal12, StampCells(3))}, {5, Union(kDiagonal12, StampCells(2))},
           {1, StampCells(1)}},
@@ -99,8 +94,8 @@ TEST_F(PcFixture, CountsStartFromZeroForEveryLineStampAndKind) {
     const Stale cases[] = {
         {"line 2 after line 1", RegularBingo, {1, 2, 3, 6, 7}},
         {"stamp 2 after stamp 1", PostageStamp, {1, 2, 4, 5}},
-        {"big diamond after the last stamp", AnyBingo, Union(Without(Set(BigDiamond), 18), {23})},
-        {"big diamond over a count left from before", BigDiamond, Without(Set(BigDiamond), 18)},
+        {"big diamond after the last stamp", AnyBingo, Union(Without(FixedSet(BigDiamond), 18), {23})},
+        {"big diamond over a count left from before", BigDiamond, Without(FixedSet(BigDiamond), 18)},
     };
     for (const Stale& c : cases) {
         Shape(s.PcCard[1], c.covered);

@@ -34,6 +34,8 @@ TEST_F(ClaimFixture, KiteTriesOnlyTheFirstCompleteDiagonalWithItsOwnStamps) {
         {"diagonal 11 bare, diagonal 12 with stamp 2", 1, Union(Union(kDiagonal11, kDiagonal12), StampCells(2)),
          {}, NoBingo},
         {"diagonal 11 on card 1, stamp 1 on card 2 only", 2, kDiagonal11, StampCells(1), NoBingo},
+        {"diagonal 11 on card 2, stamp 1 on card 1 only", 2, StampCells(1), kDiagonal11, NoBingo},
+        {"diagonal 11 on card 2, stamp 4 on card 1 only", 2, StampCells(4), kDiagonal11, NoBingo},
         {"diagonal 11 on both, stamp 4 on card 2 only", 2, kDiagonal11, Union(kDiagonal11, StampCells(4)),
          Bingo},
         {"diagonal 11 bare on card 2, diagonal 12 with stamp 3 on card 1", 2, Union(kDiagonal12, StampCells(3)),

@@ -105,7 +105,7 @@ INSTANTIATE_TEST_SUITE_P(EveryWay, PatternTable, ::testing::ValuesIn(AllWays()),
 using PastTheLastBall = WinFixture;
 
 TEST_F(PastTheLastBall, CallsBeyondTheSeventyFifthNeverCount) {
-    const Cells corners(kFourCornersCells.begin(), kFourCornersCells.end());
+    const Cells corners = FixedSet(FourCorners);
     Shape(s.Card1, corners);
     Shape(s.PcCard[1], corners);
     s.Called[1] = CalledNumber(1);

@@ -189,6 +189,8 @@ private slots:
     // After the 75th ball the next due tick still starts a drop, rewrites the
     // status line and beeps; the caller then stops, the count goes to 77 and
     // the computer players' test runs once more. Board and ball text stay.
+    // The computer cards hold no ball here: a win in that last run would
+    // overwrite the status line and stop the drop, hiding both.
     void theDueTickAfterTheLastBall() {
         test::Session s;
         test::PlayAndStart({0, 0, 0, 0});
@@ -198,6 +200,8 @@ private slots:
             S.Called[n] = 76 - n;
             S.CallCol[n] = int16_t((75 - n) / 15 + 1);
         }
+        for (int p = 1; p <= 6; ++p)
+            for (int c = 1; c <= kCells; ++c) S.PcCard[p][c] = 100 + c;
         S.CalledCount = 75;
         S.CallElapsed = 2500;
         f.lblball->SetCaption(QStringLiteral("B1"));
@@ -210,11 +214,14 @@ private slots:
         QCOMPARE(S.CalledCount, 77);
         QCOMPARE(S.Called[76], 0);
         QCOMPARE(S.CallElapsed, 25);
-        QVERIFY(f.tmrBallrool->Enabled() || !S.GameRunning);
+        QVERIFY(f.tmrBallrool->Enabled());
         QVERIFY(f.lblball->isHidden());
         QCOMPARE(f.lblball->Caption(), QStringLiteral("B1"));
+        QCOMPARE(test::BoardMessage(),
+                 QStringLiteral("You are playing Regular Bingo, Jackpot is $5. There is 1 playing against you."));
         QCOMPARE(s.rec.beeps, 1);
         QVERIFY(f.Bngnext->text() != QStringLiteral("marker"));   // the computer players were tested
+        QVERIFY(S.GameRunning);
         for (int n = 1; n <= 75; ++n) QCOMPARE(BoardColor(n), kGrey);
     }
 

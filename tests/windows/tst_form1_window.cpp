@@ -224,13 +224,32 @@ private slots:
         test::Session s;
         auto& f = Main();
         auto& board = win::App().Bingomsg();
-        f.SetWindowState(forms::vbMinimized);
+        // Each step lets the platform's own report of the change arrive, as it
+        // would between a player's clicks; a report left queued would replay
+        // an old state over a later one.
+        auto set = [](forms::Form& w, int state) {
+            w.SetWindowState(state);
+            QCoreApplication::processEvents();
+        };
+        set(f, forms::vbMinimized);
         QCOMPARE(board.WindowState(), int(forms::vbMinimized));
-        f.SetWindowState(forms::vbNormal);
+        set(f, forms::vbNormal);
         QCOMPARE(board.WindowState(), int(forms::vbNormal));
-        f.SetWindowState(forms::vbMaximized);
+        set(f, forms::vbMaximized);
         QCOMPARE(board.WindowState(), int(forms::vbNormal));
-        f.SetWindowState(forms::vbNormal);
+        set(f, forms::vbNormal);
+        // Nor does maximising bring back a minimised board: one minimised on
+        // its own, or one minimised with the main window that then comes back
+        // maximised.
+        set(board, forms::vbMinimized);
+        set(f, forms::vbMaximized);
+        QCOMPARE(board.WindowState(), int(forms::vbMinimized));
+        set(f, forms::vbMinimized);
+        set(f, forms::vbMaximized);
+        QCOMPARE(f.WindowState(), int(forms::vbMaximized));
+        QCOMPARE(board.WindowState(), int(forms::vbMinimized));
+        set(f, forms::vbNormal);
+        QCOMPARE(board.WindowState(), int(forms::vbNormal));
         // A board closed meanwhile is loaded again, hidden, by the next change.
         win::App().Bingomsg.Unload();
         f.SetWindowState(forms::vbMinimized);
