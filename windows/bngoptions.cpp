@@ -81,9 +81,10 @@ BngOptions::BngOptions() : Form("BngOptions") {
     // The network panel, built first so that the lists' panel lies over it and
     // covers it completely: only "Single play" falls inside its height.
     Picture1 = Panel(c, "Picture1", 0, 120, 2535, 255);
-    Check1 = Control<QCheckBox>(Picture1, "Check1", QStringLiteral("Single play"), 120, 0, 2295, 255);
+    Check1 = Control<forms::CheckBox>(Picture1, "Check1", QStringLiteral("Single play"), 120, 0, 2295, 255);
     Check1->setChecked(true);
-    Check2 = Control<QCheckBox>(Picture1, "Check2", QStringLiteral("Multiplayer network game"), 120, 360, 2295, 255);
+    Check2 =
+        Control<forms::CheckBox>(Picture1, "Check2", QStringLiteral("Multiplayer network game"), 120, 360, 2295, 255);
     Option2 = Control<QRadioButton>(Picture1, "Option2", QStringLiteral("Connect to game with IP address below"), 120,
                                     720, 2295, 255);
     Label1 = new forms::Label(Picture1, QStringLiteral("Label1"), QStringLiteral("IP Address:"));
@@ -91,9 +92,12 @@ BngOptions::BngOptions() : Form("BngOptions") {
     Text1 = new QLineEdit(Picture1);
     Text1->setObjectName(QStringLiteral("Text1"));
     Place(Text1, 1095, 1080, 1320, 285);
-    Option3 = Control<QRadioButton>(Picture1, "Option3", QStringLiteral("Host the game"), 120, 1440, 2295, 255);
+    Option3 = Control<forms::OptionButton>(Picture1, "Option3", QStringLiteral("Host the game"), 120, 1440, 2295, 255);
     Check4 = Control<QCheckBox>(Picture1, "Check4", QStringLiteral("Allow Betting"), 120, 1800, 2295, 255);
     for (QWidget* w : std::initializer_list<QWidget*>{Option2, Option3, Label1, Text1, Check4}) w->setEnabled(false);
+    // Covered, the panel is out of the keyboard's reach too: a covered control
+    // that took the focus could be unticked by a key nobody sees.
+    for (QWidget* w : Picture1->findChildren<QWidget*>()) w->setFocusPolicy(Qt::NoFocus);
 
     // The panel of the four lists, above the network panel.
     Picture2 = Panel(c, "Picture2", 0, 120, 2535, 2895);
@@ -163,15 +167,15 @@ BngOptions::BngOptions() : Form("BngOptions") {
     connect(cmdHelp, &QPushButton::clicked, this, [this] { BngOptions_cmdHelp_Click(); });
     connect(lblHelp, &forms::Label::clicked, this, [this] { BngOptions_lblHelp_Click(); });
     connect(lblVisit, &forms::Label::clicked, this, [this] { BngOptions_lblVisit_Click(); });
-    // The mouse-up handlers run once the button has taken its new state.
-    connect(Check1, &QAbstractButton::released, this, [this] { BngOptions_Check1_MouseUp(); });
-    connect(Check2, &QAbstractButton::released, this, [this] { BngOptions_Check2_MouseUp(); });
+    Check1->MouseUp = [this] { BngOptions_Check1_MouseUp(); };
+    Check2->MouseUp = [this] { BngOptions_Check2_MouseUp(); };
     connect(Option2, &QAbstractButton::clicked, this, [this] { BngOptions_Option2_Click(); });
-    connect(Option3, &QAbstractButton::released, this, [this] { BngOptions_Option3_MouseUp(); });
+    Option3->MouseUp = [this] { BngOptions_Option3_MouseUp(); };
     connect(Check4, &QAbstractButton::clicked, this, [this] { BngOptions_Check4_Click(); });
 
     SetClientSize(4575, 4065);
     SetScreenPos(3870, 3375);
+    Combo1->setFocus();
 }
 
 void BngOptions::FillLists() {

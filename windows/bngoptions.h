@@ -52,12 +52,12 @@ public:
 
     // The network panel beneath it.
     QFrame* Picture1 = nullptr;
-    QCheckBox* Check1 = nullptr;
-    QCheckBox* Check2 = nullptr;
+    forms::CheckBox* Check1 = nullptr;
+    forms::CheckBox* Check2 = nullptr;
     QRadioButton* Option2 = nullptr;
     forms::Label* Label1 = nullptr;
     QLineEdit* Text1 = nullptr;
-    QRadioButton* Option3 = nullptr;
+    forms::OptionButton* Option3 = nullptr;
     QCheckBox* Check4 = nullptr;
 
     // Hidden and unused.

@@ -139,6 +139,29 @@ private slots:
         QCOMPARE(Indexed("Label1", 12), QStringLiteral("Label1(12)"));
     }
 
+    // The mouse-up handler sees the state the click has given; Space clicks
+    // the button as well but is no mouse-up.
+    void mouseUpAnswersTheMouseOnlyAfterTheClick() {
+        QWidget window;
+        auto* box = new CheckBox(QStringLiteral("box"), &window);
+        auto* option = new OptionButton(QStringLiteral("option"), &window);
+        option->move(0, 40);
+        window.show();
+        QList<bool> seen;
+        box->MouseUp = [&] { seen << box->isChecked(); };
+        option->MouseUp = [&] { seen << option->isChecked(); };
+
+        QTest::mouseClick(box, Qt::LeftButton);
+        QTest::mouseClick(option, Qt::LeftButton);
+        QCOMPARE(seen, QList<bool>({true, true}));
+        QTest::mouseClick(box, Qt::RightButton);
+        QTest::keyClick(box, Qt::Key_Space);
+        QVERIFY(!box->isChecked());   // the key has clicked it
+        QCOMPARE(seen.size(), 2);
+        QTest::mouseClick(box, Qt::LeftButton);
+        QCOMPARE(seen, QList<bool>({true, true, true}));
+    }
+
     void timersTickWhileEnabled() {
         QObject owner;
         Timer t(&owner, QStringLiteral("t"));

@@ -310,6 +310,61 @@ private slots:
         win::App().BngOptions.Unload();
     }
 
+    // The keyboard, as a player who never touches the mouse: the focus walks
+    // the lists and buttons only, Space and Return on each control leave the
+    // covered "Single play" ticked, and Start then deals.
+    void theKeyboardNeverReachesTheNetworkPanel() {
+        test::Session s;
+        auto& f = win::App().Form1();
+        QStringList visited;
+        QStringList untickedAfter;
+        test::WhenModal(QStringLiteral("BngOptions"), [&](QWidget* w) {
+            auto& d = *static_cast<win::BngOptions*>(w);
+            if (!QTest::qWaitForWindowActive(&d)) qWarning("the options dialog never became active");
+            visited << (QApplication::focusWidget() ? QApplication::focusWidget()->objectName() : QString());
+            // Once round the tab order, pressing Space and Return on every
+            // control but the three buttons, which would act.
+            for (int step = 0; step < 30; ++step) {
+                QWidget* at = QApplication::focusWidget();
+                if (!at) break;
+                if (!qobject_cast<QPushButton*>(at)) {
+                    QTest::keyClick(at, Qt::Key_Space);
+                    if (auto* list = qobject_cast<QComboBox*>(at)) list->hidePopup();   // Space opened it
+                    QTest::keyClick(at, Qt::Key_Return);
+                    if (!d.Check1->isChecked()) untickedAfter << at->objectName();
+                }
+                QTest::keyClick(at, Qt::Key_Tab);
+                if (!QApplication::focusWidget() || QApplication::focusWidget()->objectName() == visited.front())
+                    break;
+                visited << QApplication::focusWidget()->objectName();
+            }
+            // Then to Start and Space on it.
+            for (int step = 0; step < visited.size() && QApplication::focusWidget() != d.Command1; ++step)
+                QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+            if (QApplication::focusWidget() == d.Command1)
+                QTest::keyClick(d.Command1, Qt::Key_Space);
+            else
+                d.Command2->click();
+        });
+        test::Action(QStringLiteral("bngPlay"))->trigger();
+
+        const QStringList reachable = {"Combo1",   "Combo2",   "cmbSeconds", "cmbPlayers",
+                                       "Command1", "Command2", "cmdHelp"};
+        const QStringList network = {"Check1", "Check2", "Option2", "Text1", "Option3", "Check4"};
+        QVERIFY(!visited.isEmpty());
+        QCOMPARE(visited.front(), QStringLiteral("Combo1"));
+        for (const QString& name : reachable)
+            QVERIFY2(visited.contains(name), qPrintable(name + QStringLiteral(" is not in the tab order")));
+        for (const QString& name : visited)
+            QVERIFY2(!network.contains(name), qPrintable(name + QStringLiteral(" of the covered panel has the focus")));
+        QVERIFY2(untickedAfter.isEmpty(),
+                 qPrintable(QStringLiteral("Single play unticked at ") + untickedAfter.join(QLatin1Char(','))));
+        QVERIFY(win::App().S.GameRunning);
+        QCOMPARE(f.bngPlay->text(), QStringLiteral("&End Play"));
+        // Dealt: the design caption "1" stays on at most one cell of a card.
+        QVERIFY(f.Label1[1]->Caption() != QStringLiteral("1") || f.Label1[2]->Caption() != QStringLiteral("1"));
+    }
+
     // Without "Single play" Start does every step but the deal.
     void startWithoutSinglePlayDealsNothing() {
         test::Session s;

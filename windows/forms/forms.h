@@ -5,9 +5,12 @@
 #pragma once
 
 #include <QAction>
+#include <QCheckBox>
 #include <QCursor>
 #include <QLabel>
+#include <QMouseEvent>
 #include <QPointer>
+#include <QRadioButton>
 #include <QTimer>
 #include <QWidget>
 #include <cstdint>
@@ -195,6 +198,24 @@ private:
     QString caption_;
     uint32_t fore_ = 0;
 };
+
+// A check box or option button with a mouse-up handler: it runs when the left
+// mouse button, pressed on the control, is released, after a click has given
+// the control its new state. Keys, which click buttons too, never run it.
+template <class Button>
+class MouseUpButton : public Button {
+public:
+    using Button::Button;
+    std::function<void()> MouseUp;
+
+protected:
+    void mouseReleaseEvent(QMouseEvent* e) override {
+        Button::mouseReleaseEvent(e);
+        if (e->button() == Qt::LeftButton && MouseUp) MouseUp();
+    }
+};
+using CheckBox = MouseUpButton<QCheckBox>;
+using OptionButton = MouseUpButton<QRadioButton>;
 
 // An image control: shows a Picture scaled to its size, sharp at any pixel ratio.
 class Image : public QWidget {
