@@ -1,6 +1,7 @@
 #include "windows/form1.h"
 
 #include <QCloseEvent>
+#include <QRegion>
 #include <QResizeEvent>
 #include <algorithm>
 #include <optional>
@@ -126,8 +127,13 @@ Form1::Form1() : Form("Form1") {
         Label1[index]->setFont(forms::VbFont(centre ? 9.75 : 18, true));
         Label1[index]->SetForeColor(centre ? art::kFreeSpaceColor : art::kCardNumberColor);
         // Card 1's O labels start left of the card's O column: the margin
-        // centres their numbers in the column as drawn.
-        if (col == 5 && !panel2) Label1[index]->setContentsMargins(forms::Px(2 * (kColLeftPanel2O - left)), 0, 0, 0);
+        // centres their numbers in the column as drawn, and the mask leaves
+        // the strip over the drawn G cells to the G labels beneath.
+        if (col == 5 && !panel2) {
+            Label1[index]->setContentsMargins(forms::Px(2 * (kColLeftPanel2O - left)), 0, 0, 0);
+            const int strip = forms::Px(kColLeftPanel2O) - forms::Px(left);
+            Label1[index]->setMask(QRegion(strip, 0, Label1[index]->width() - strip, Label1[index]->height()));
+        }
         connect(Label1[index], &forms::Label::clicked, this, [this, index] { Form1_Label1_Click(int16_t(index)); });
     };
     // Dots first, labels over them: build every dot, then raise the labels.
@@ -137,7 +143,17 @@ Form1::Form1() : Form("Form1") {
     }
     makeCell(49, Picture1, 3, 3, false);
     makeCell(50, Picture2, 3, 3, true);
-    for (int i = 1; i <= 50; ++i) Label1[i]->raise();
+    // Each column's labels over those of the column to its left, the free
+    // centre with column N: where two labels share a pixel, it goes to the
+    // cell that the card draws there.
+    for (int cell = 1; cell <= kCells; ++cell) {
+        Label1[cell]->raise();
+        Label1[24 + cell]->raise();
+        if (cell == CellAt(3, 5)) {
+            Label1[49]->raise();
+            Label1[50]->raise();
+        }
+    }
 
     Command1 = new QPushButton(QStringLiteral("B I N G O"), c);
     Command1->setObjectName(QStringLiteral("Command1"));

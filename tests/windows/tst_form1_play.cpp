@@ -223,6 +223,50 @@ private slots:
         QVERIFY(s.rec.beeps == 0 && s.rec.messageBoxes.isEmpty());
     }
 
+    // The card picture draws every column 720 twips wide from 120, O from 3000
+    // on both cards; card 1's O labels start at 2880, over the G cells' right
+    // strip. Every point of a drawn cell still reaches that cell's own label,
+    // the first pixel column of the O cells included, on both cards.
+    void aClickAnywhereInADrawnCellReachesItsLabel() {
+        test::Session s;
+        test::PlayAndStart({1, 0, 0, 0});
+        auto& f = Main();
+        // Left edge, middle and right edge of the drawn cell, by column; the O
+        // cells up to where card 1's labels end (3615).
+        constexpr int kXs[6][3] = {
+            {}, {120, 480, 825}, {840, 1200, 1545}, {1560, 1920, 2265}, {2280, 2640, 2985}, {3000, 3300, 3600}};
+        QWidget* panels[2] = {f.Picture1, f.Picture2};
+        for (int card = 0; card < 2; ++card) {
+            for (int cell = 1; cell <= kCells; ++cell) {
+                const int top = 840 + 720 * (CellRow(cell) - 1);
+                for (int x : kXs[CellColumn(cell)]) {
+                    for (int y : {top, top + 360, top + 705}) {
+                        // The pixel that holds the twip (x, y).
+                        const QPoint at(x / forms::kTwipsPerPixel, y / forms::kTwipsPerPixel);
+                        QWidget* hit = panels[card]->childAt(at);
+                        QVERIFY2(hit == f.Label1[24 * card + cell],
+                                 qPrintable(QStringLiteral("card %1 cell %2 at (%3, %4) reaches %5")
+                                                .arg(card + 1)
+                                                .arg(cell)
+                                                .arg(x)
+                                                .arg(y)
+                                                .arg(hit ? hit->objectName() : QStringLiteral("nothing"))));
+                    }
+                }
+            }
+        }
+        // A real click at the right edge of card 1's G cell in row 1 dots that
+        // cell and not the O cell beside it.
+        const int g = CellAt(4, 1);
+        const int o = CellAt(5, 1);
+        test::CallCard1Cells({g, o});
+        const QPoint edge =
+            f.Picture1->mapTo(&f, QPoint(2985 / forms::kTwipsPerPixel, (840 + 360) / forms::kTwipsPerPixel));
+        QTest::mouseClick(f.windowHandle(), Qt::LeftButton, {}, edge);
+        QVERIFY(f.Image2[g]->isVisible());
+        QVERIFY(f.Image2[o]->isHidden());
+    }
+
     // Each colour entry gives every dot its picture, shown or hidden, on both
     // boards and the free centres, without showing or hiding any.
     void dotColoursRecolourEveryDot_data() {
