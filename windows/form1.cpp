@@ -33,14 +33,6 @@ constexpr uint32_t kBoardPrevious = 255;
 constexpr uint32_t kBoardOlder = 65535;
 
 constexpr const char* kAboutVersion = "1.0";
-
-// The label's font, made smaller until its caption fits on one line.
-QFont FittingFont(const QLabel* label, QFont font) {
-    font.setUnderline(true);
-    while (font.pixelSize() > 8 && QFontMetrics(font).horizontalAdvance(label->text()) > label->width())
-        font.setPixelSize(font.pixelSize() - 1);
-    return font;
-}
 }  // namespace
 
 Form1::Form1() : Form("Form1") {
@@ -197,7 +189,10 @@ Form1::Form1() : Form("Form1") {
     Place(Label2, 3840, 4320, 1335, 255);
     Label2->setAlignment(Qt::AlignCenter);
     Label2->setWordWrap(false);
-    Label2->setFont(FittingFont(Label2, forms::VbFont(8.25)));
+    // Underlined, in a font small enough for the domain to fit on one line.
+    QFont linkFont = forms::VbFont(8.25);
+    linkFont.setUnderline(true);
+    Label2->setFont(forms::FittingFont(linkFont, {Label2->text()}, Label2->width()));
     Label2->SetForeColor(art::kLinkColor);
     Label2->setCursor(art::LinkPointer());
     connect(Label2, &forms::Label::clicked, this, [this] { Form1_Label2_Click(); });

@@ -2,6 +2,7 @@
 
 #include <QComboBox>
 #include <QScrollBar>
+#include <QtMath>
 
 #include "engine/engine.h"
 #include "engine/geometry.h"
@@ -189,6 +190,24 @@ void TextBox::SetText(const QString& text) {
     text_ = text;
     // The box shows one line per CR LF.
     setPlainText(QString(text).replace(QLatin1String("\r\n"), QLatin1String("\n")));
+    Fit();
+}
+
+void TextBox::FitLinesToWidth(const QFont& font) {
+    fitFrom_ = font;
+    Fit();
+}
+
+// The viewport has its final width here, the scroll bar laid out beside it.
+void TextBox::resizeEvent(QResizeEvent* e) {
+    QPlainTextEdit::resizeEvent(e);
+    Fit();
+}
+
+void TextBox::Fit() {
+    if (!fitFrom_) return;
+    const int width = viewport()->width() - qCeil(2 * document()->documentMargin());
+    setFont(forms::FittingFont(*fitFrom_, text_.split(QLatin1String("\r\n")), width));
 }
 
 // ---- The window --------------------------------------------------------------------
@@ -217,6 +236,12 @@ frmHelp::frmHelp() : Form("frmHelp") {
         lblstart->setPalette(pal);
     }
     lblstart->SetText(IntroductionText());
+    // The introduction's CR LFs alone break its lines: a line broken again by
+    // the box would read as a long piece over a short one. The narrower face
+    // keeps the fitted size readable.
+    QFont introduction = forms::VbFont(8.25);
+    introduction.setStretch(QFont::SemiCondensed);
+    lblstart->FitLinesToWidth(introduction);
     cmdBack = Button(pctinfo, "cmdBack", "< Back", 120, 2760, 1575, 255);
     cmdBack->setEnabled(false);
     Command1 = Button(pctinfo, "Command1", "Contents", 1800, 2760, 1575, 255);

@@ -7,6 +7,7 @@
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <array>
+#include <optional>
 
 #include "windows/forms/forms.h"
 
@@ -20,9 +21,18 @@ public:
     TextBox(QWidget* parent, const QString& name);
     QString Text() const { return text_; }
     void SetText(const QString& text);
+    // Shows the text in font, made smaller as far as needed for its widest
+    // line to fit the box beside the scroll bar, so that the box breaks none
+    // of the lines that the text lays out.
+    void FitLinesToWidth(const QFont& font);
+
+protected:
+    void resizeEvent(QResizeEvent* e) override;
 
 private:
+    void Fit();
     QString text_;
+    std::optional<QFont> fitFrom_;
 };
 
 class frmHelp : public forms::Form {

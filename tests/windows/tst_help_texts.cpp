@@ -1,6 +1,7 @@
 // The help window's texts, character by character: the page texts, the
 // introduction with its blanks and line ends, the contents entries, the
 // options-help explanations and the window's fixed captions.
+#include <QTextBlock>
 #include <QtTest>
 
 #include "engine/engine.h"
@@ -157,6 +158,29 @@ private slots:
             // Shown one line per CR LF, blanks kept.
             QVERIFY(SameText(QStringLiteral("lblstart as shown"), h.lblstart->toPlainText(),
                              QString(expected).replace(QStringLiteral("\r\n"), QStringLiteral("\n"))));
+        }));
+    }
+
+    // Each line of the introduction shows on one line of its box, in the
+    // DejaVu font the game pins: the box breaks none of them, nor do the 108
+    // blanks after "75." start a line of their own.
+    void introductionLinesAreNotBrokenByTheBox() {
+        test::Session s;
+        QVERIFY(test::InHelp([](win::frmHelp& h) {
+            h.frmHelp_lblcontents_Click(0);
+            QCoreApplication::processEvents();
+            QVERIFY(h.lblstart->isVisible());
+            QCOMPARE(QFontInfo(h.lblstart->font()).family(), QStringLiteral("DejaVu Sans"));
+            QTextDocument* doc = h.lblstart->document();
+            QCOMPARE(doc->blockCount(), 20);   // the 19 lines and the empty one after the last CR LF
+            for (QTextBlock block = doc->begin(); block.isValid(); block = block.next()) {
+                doc->documentLayout()->blockBoundingRect(block);   // lays the block out
+                QVERIFY2(block.layout()->lineCount() == 1,
+                         qPrintable(QStringLiteral("line %1 takes %2 lines of the box: \"%3\"")
+                                        .arg(block.blockNumber() + 1)
+                                        .arg(block.layout()->lineCount())
+                                        .arg(block.text().trimmed())));
+            }
         }));
     }
 

@@ -41,6 +41,21 @@ QFont VbFont(double points, bool bold, bool serif) {
     return f;
 }
 
+QFont FittingFont(QFont font, const QStringList& lines, int width) {
+    auto widest = [&lines](const QFont& f) {
+        const QFontMetricsF metrics(f);
+        qreal w = 0;
+        for (const QString& line : lines) {
+            qsizetype end = line.size();
+            while (end > 0 && line.at(end - 1) == QLatin1Char(' ')) --end;
+            w = qMax(w, metrics.horizontalAdvance(line.left(end)));
+        }
+        return w;
+    };
+    while (font.pixelSize() > 8 && widest(font) > width) font.setPixelSize(font.pixelSize() - 1);
+    return font;
+}
+
 QString Indexed(const char* name, int index) {
     return QStringLiteral("%1(%2)").arg(QLatin1String(name)).arg(index);
 }

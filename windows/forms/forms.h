@@ -33,6 +33,11 @@ QColor VbColor(uint32_t color);
 // layout is the same on every platform).
 QFont VbFont(double points, bool bold = false, bool serif = false);
 
+// The font, made a pixel smaller at a time (down to 8 pixels) until each of
+// the lines fits in width pixels. Blanks that end a line are not measured:
+// they hang past the edge without breaking the line.
+QFont FittingFont(QFont font, const QStringList& lines, int width);
+
 // Name of element i of a control array: "Label1(12)".
 QString Indexed(const char* name, int index);
 
