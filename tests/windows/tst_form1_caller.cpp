@@ -13,11 +13,10 @@ using test::Main;
 using test::State;
 
 namespace {
-constexpr uint32_t kGrey = 12632256;
-constexpr uint32_t kRed = 255;
-constexpr uint32_t kYellow = 65535;
-
-uint32_t BoardColor(int32_t number) { return win::App().Bingomsg().lblselctedNums[number]->ForeColor(); }
+using test::BoardColour;
+using test::kGrey;
+using test::kRed;
+using test::kYellow;
 }  // namespace
 
 class Form1CallerTest : public QObject {
@@ -108,20 +107,20 @@ private slots:
         test::PlayAndStart({0, 0, 0, 0});
         auto& S = State();
         test::TickToNextBall();
-        for (int n = 1; n <= 75; ++n) QCOMPARE(BoardColor(n), kGrey);
+        for (int n = 1; n <= 75; ++n) QCOMPARE(BoardColour(n), kGrey);
         test::TickToNextBall();
-        QCOMPARE(BoardColor(S.Called[1]), kRed);
-        QCOMPARE(BoardColor(S.Called[2]), kGrey);
+        QCOMPARE(BoardColour(S.Called[1]), kRed);
+        QCOMPARE(BoardColour(S.Called[2]), kGrey);
         test::TickToNextBall();
-        QCOMPARE(BoardColor(S.Called[1]), kYellow);
-        QCOMPARE(BoardColor(S.Called[2]), kRed);
-        QCOMPARE(BoardColor(S.Called[3]), kGrey);
+        QCOMPARE(BoardColour(S.Called[1]), kYellow);
+        QCOMPARE(BoardColour(S.Called[2]), kRed);
+        QCOMPARE(BoardColour(S.Called[3]), kGrey);
         test::TickToNextBall();
-        QCOMPARE(BoardColor(S.Called[1]), kYellow);
-        QCOMPARE(BoardColor(S.Called[2]), kYellow);
-        QCOMPARE(BoardColor(S.Called[3]), kRed);
+        QCOMPARE(BoardColour(S.Called[1]), kYellow);
+        QCOMPARE(BoardColour(S.Called[2]), kYellow);
+        QCOMPARE(BoardColour(S.Called[3]), kRed);
         int coloured = 0;
-        for (int n = 1; n <= 75; ++n) coloured += BoardColor(n) != kGrey;
+        for (int n = 1; n <= 75; ++n) coloured += BoardColour(n) != kGrey;
         QCOMPARE(coloured, 3);
     }
 
@@ -222,7 +221,7 @@ private slots:
         QCOMPARE(s.rec.beeps, 1);
         QVERIFY(f.Bngnext->text() != QStringLiteral("marker"));   // the computer players were tested
         QVERIFY(S.GameRunning);
-        for (int n = 1; n <= 75; ++n) QCOMPARE(BoardColor(n), kGrey);
+        for (int n = 1; n <= 75; ++n) QCOMPARE(BoardColour(n), kGrey);
     }
 
     // A claim that is not valid after the balls have run out switches the

@@ -5,6 +5,7 @@
 #include <set>
 
 #include "engine/geometry.h"
+#include "tests/windows/support/form1_support.h"
 #include "tests/windows/support/harness.h"
 #include "windows/bingomsg.h"
 #include "windows/form1.h"
@@ -14,11 +15,10 @@ using namespace pelloric;
 
 namespace {
 
-constexpr uint32_t kGrey = 12632256;
-constexpr uint32_t kRed = 255;
-constexpr uint32_t kYellow = 65535;
-
-uint32_t NumberColour(int32_t n) { return win::App().Bingomsg().lblselctedNums[n]->ForeColor(); }
+using test::BoardColour;
+using test::kGrey;
+using test::kRed;
+using test::kYellow;
 
 }  // namespace
 
@@ -74,20 +74,20 @@ private slots:
         test::PlayAndStart({0, 0, 0, 0});
         auto& S = win::App().S;
         QVERIFY(test::TickToNextBall() > 0);
-        QCOMPARE(NumberColour(S.Called[1]), kGrey);
+        QCOMPARE(BoardColour(S.Called[1]), kGrey);
         QVERIFY(test::TickToNextBall() > 0);
-        QCOMPARE(NumberColour(S.Called[1]), kRed);
-        QCOMPARE(NumberColour(S.Called[2]), kGrey);
+        QCOMPARE(BoardColour(S.Called[1]), kRed);
+        QCOMPARE(BoardColour(S.Called[2]), kGrey);
         QVERIFY(test::TickToNextBall() > 0);
-        QCOMPARE(NumberColour(S.Called[1]), kYellow);
-        QCOMPARE(NumberColour(S.Called[2]), kRed);
-        QCOMPARE(NumberColour(S.Called[3]), kGrey);
+        QCOMPARE(BoardColour(S.Called[1]), kYellow);
+        QCOMPARE(BoardColour(S.Called[2]), kRed);
+        QCOMPARE(BoardColour(S.Called[3]), kGrey);
         QVERIFY(test::TickToNextBall() > 0);
-        QCOMPARE(NumberColour(S.Called[1]), kYellow);
-        QCOMPARE(NumberColour(S.Called[2]), kYellow);
-        QCOMPARE(NumberColour(S.Called[3]), kRed);
+        QCOMPARE(BoardColour(S.Called[1]), kYellow);
+        QCOMPARE(BoardColour(S.Called[2]), kYellow);
+        QCOMPARE(BoardColour(S.Called[3]), kRed);
         int grey = 0;
-        for (int n = 1; n <= 75; ++n) grey += NumberColour(n) == kGrey;
+        for (int n = 1; n <= 75; ++n) grey += BoardColour(n) == kGrey;
         QCOMPARE(grey, 75 - 3);
     }
 

@@ -49,6 +49,8 @@ using namespace pelloric;
 using win::App;
 using win::Q;
 using namespace pelloric::test::soak;
+using test::kGrey;
+using test::kRed;
 
 namespace {
 

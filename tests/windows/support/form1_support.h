@@ -7,6 +7,7 @@
 #include <initializer_list>
 
 #include "engine/geometry.h"
+#include "tests/windows/support/board_colours.h"
 #include "tests/windows/support/harness.h"
 #include "windows/bingomsg.h"
 #include "windows/form1.h"
@@ -16,6 +17,8 @@ namespace pelloric::test {
 inline win::Form1& Main() { return win::App().Form1(); }
 inline GameState& State() { return win::App().S; }
 inline QString BoardMessage() { return win::App().Bingomsg().lblMsg->Caption(); }
+// The colour of number n on the message board.
+inline uint32_t BoardColour(int32_t n) { return win::App().Bingomsg().lblselctedNums[n]->ForeColor(); }
 
 // Writes the numbers of card 1's cells as the balls called so far, in order,
 // with their columns: the claim test then sees exactly these cells covered.

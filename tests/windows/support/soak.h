@@ -14,6 +14,7 @@
 #include <vector>
 
 #include "engine/state.h"
+#include "tests/windows/support/board_colours.h"
 #include "windows/forms/forms.h"
 
 namespace pelloric::win {
@@ -22,11 +23,6 @@ class frmHelp;
 }   // namespace pelloric::win
 
 namespace pelloric::test::soak {
-
-// The colours of the message board's numbers.
-inline constexpr uint32_t kGrey = 12632256;
-inline constexpr uint32_t kRed = 255;
-inline constexpr uint32_t kYellow = 65535;
 
 // ---- Patterns as cell sets: bit c stands for CardCell c; the centre has none.
 using Cells = uint32_t;

@@ -28,11 +28,11 @@ xcb_connection_t* Connection() {
 // A text property of the window's own X window; empty when it is not set.
 std::optional<QByteArray> TextProperty(QWidget* w, const char* name) {
     xcb_connection_t* c = Connection();
-    const xcb_intern_atom_reply_t* atom =
+    xcb_intern_atom_reply_t* atom =
         xcb_intern_atom_reply(c, xcb_intern_atom(c, 0, uint16_t(std::strlen(name)), name), nullptr);
     if (!atom) return std::nullopt;
     const xcb_atom_t property = atom->atom;
-    std::free(const_cast<xcb_intern_atom_reply_t*>(atom));
+    std::free(atom);
     xcb_get_property_reply_t* reply = xcb_get_property_reply(
         c, xcb_get_property(c, 0, xcb_window_t(w->winId()), property, XCB_GET_PROPERTY_TYPE_ANY, 0, 1024), nullptr);
     if (!reply) return std::nullopt;
