@@ -59,6 +59,9 @@ void Engine::NewGame(int16_t& /*NumCardsArg*/, int16_t& GameTypeArg) {
     ui.SetMainEnabled(true);                                         // 13
     S.Paused = false;                                                // 14
     S.CallElapsed = 0;
+    // A game paused when it ended (End Play, a claim during the pause) must
+    // not hand its "Unpause" to the game that starts here.
+    ui.SetPauseCaption("Pause");
     ui.SetPauseEnabled(true);                                        // 15
     S.GameRunning = true;                                            // 16
 }

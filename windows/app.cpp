@@ -28,13 +28,16 @@ Program* g_program = nullptr;
 QString Q(const std::string& s) { return QString::fromStdString(s); }
 std::string U(const QString& s) { return s.toStdString(); }
 
+// The box belongs to the window it opens over, like every dialog.
+void MessageBox(const QString& text, const QString& title) {
+    QMessageBox box(QMessageBox::NoIcon, title, text, QMessageBox::Ok, forms::DialogOwner(true));
+    box.exec();
+}
+
 Platform DesktopPlatform() {
     Platform p;
     p.beep = [] { QApplication::beep(); };
-    p.messageBox = [](const QString& text, const QString& title) {
-        QMessageBox box(QMessageBox::NoIcon, title, text, QMessageBox::Ok);
-        box.exec();
-    };
+    p.messageBox = &MessageBox;
     // The address goes to xdg-open as an argument of its own, never through a shell.
     p.startBrowser = [](const QString& url) { return QProcess::startDetached(QStringLiteral("xdg-open"), {url}); };
     p.openUrlFallback = [](const QString& url) { QDesktopServices::openUrl(QUrl(url)); };

@@ -30,6 +30,9 @@ struct Platform {
 
 // The default desktop services.
 Platform DesktopPlatform();
+// A modal message box with a title and one OK button, over the window it
+// belongs to.
+void MessageBox(const QString& text, const QString& title);
 
 // The engine's window operations, carried out on the five windows.
 class AppWindows final : public GameWindows {

@@ -73,7 +73,7 @@ forms::Label* BoldLabel(QWidget* parent, const char* name, const QString& captio
 
 }  // namespace
 
-BngOptions::BngOptions() : Form("BngOptions") {
+BngOptions::BngOptions() : Form("BngOptions", forms::FormStyle::Dialog) {
     setWindowTitle(QStringLiteral("Select your options"));
     Paint(this, kDialogGrey);
     QWidget* c = Client();
@@ -174,6 +174,7 @@ BngOptions::BngOptions() : Form("BngOptions") {
     connect(Check4, &QAbstractButton::clicked, this, [this] { BngOptions_Check4_Click(); });
 
     SetClientSize(4575, 4065);
+    SetCancelButton(Command2);
     SetScreenPos(3870, 3375);
     Combo1->setFocus();
 }

@@ -35,7 +35,7 @@ constexpr uint32_t kBoardOlder = 65535;
 constexpr const char* kAboutVersion = "1.0";
 }  // namespace
 
-Form1::Form1() : Form("Form1") {
+Form1::Form1() : Form("Form1", forms::FormStyle::Main) {
     setWindowTitle(QStringLiteral("Pelloric"));
     QWidget* c = Client();
 

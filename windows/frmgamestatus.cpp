@@ -36,9 +36,8 @@ QString PersonalStatus(const QString& announcement) {
 
 }  // namespace
 
-frmGamestatus::frmGamestatus() : Form("frmGamestatus") {
+frmGamestatus::frmGamestatus() : Form("frmGamestatus", forms::FormStyle::Dialog) {
     // A fixed dialog frame with only the close box, and no title text.
-    setWindowFlags(Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowCloseButtonHint);
     setWindowTitle(QString());
     QWidget* c = Client();
     lblStatus = new forms::Label(c, QStringLiteral("lblStatus"),
@@ -69,7 +68,7 @@ frmGamestatus::frmGamestatus() : Form("frmGamestatus") {
     connect(cmdTryagain, &QPushButton::clicked, this, [this] { frmGamestatus_cmdTryagain_Click(); });
     connect(cmdEndPlay, &QPushButton::clicked, this, [this] { frmGamestatus_cmdEndPlay_Click(); });
     SetClientSize(4680, 2670);
-    setFixedSize(size());
+    SetCancelButton(cmdOK);
 }
 
 void frmGamestatus::Form_Load() {

@@ -212,7 +212,7 @@ void TextBox::Fit() {
 
 // ---- The window --------------------------------------------------------------------
 
-frmHelp::frmHelp() : Form("frmHelp") {
+frmHelp::frmHelp() : Form("frmHelp", forms::FormStyle::Dialog) {
     setWindowTitle(QStringLiteral("Help"));
     QWidget* c = Client();
     art::PrepareOptionsDialogPhoto();
@@ -320,6 +320,7 @@ frmHelp::frmHelp() : Form("frmHelp") {
     connect(lblVisit, &forms::Label::clicked, this, [this] { frmHelp_lblVisit_Click(); });
 
     SetClientSize(6120, 4275);
+    SetCancelButton(Command2);
     SetScreenPos(3075, 1920);
 }
 

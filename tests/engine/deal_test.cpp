@@ -194,7 +194,7 @@ TEST_F(DealFixture, NewGameWritesItsTextsInOrder) {
                                                 std::string("BoardMessage=") + c.status,
                                                 std::string("Balance=") + c.balanceText,
                                                 std::string("HowToPlay=") + c.howToPlay, "MainEnabled=on",
-                                                "PauseEnabled=on"};
+                                                "PauseCaption=Pause", "PauseEnabled=on"};
         EXPECT_EQ(ui.log, order);
     }
 }

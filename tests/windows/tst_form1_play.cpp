@@ -178,6 +178,34 @@ private slots:
         QCOMPARE(test::BoardMessage(), QStringLiteral("Game has been Unpaused"));
     }
 
+    // A game ended while paused hands no "Unpause" to the next one: after End
+    // Play, and after a valid claim and Next game, the new game's entry reads
+    // "Pause", and choosing it pauses.
+    void aNewGameStartsWithPauseOnTheMenu() {
+        test::Session s;
+        s.rec.realMessageBoxes = false;
+        auto& S = State();
+        test::PlayAndStart({0, 0, 0, 0});
+        test::TickToNextBall();
+        PauseEntry();
+        QCOMPARE(PauseCaption(), QStringLiteral("Unpause"));
+        test::Action(QStringLiteral("bngPlay"))->trigger();   // End Play, still paused
+        QVERIFY(S.Paused);
+        test::PlayAndStart({0, 0, 0, 0});
+        QVERIFY(!S.Paused);
+        QCOMPARE(PauseCaption(), QStringLiteral("Pause"));
+        PauseEntry();
+        QVERIFY(S.Paused);
+        QCOMPARE(test::BoardMessage(), QStringLiteral("Game has been Paused"));
+
+        test::CallCard1Cells({5, 10, 14, 19, 24});   // a valid claim during the pause
+        Claim();
+        QCOMPARE(PauseCaption(), QStringLiteral("Unpause"));
+        test::Action(QStringLiteral("Bngnext"))->trigger();
+        QVERIFY(S.GameRunning);
+        QCOMPARE(PauseCaption(), QStringLiteral("Pause"));
+    }
+
     // Only called numbers take a dot, the free centres at any time; a click
     // shows the dot and the next one hides it.
     void daubRules() {

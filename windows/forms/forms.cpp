@@ -6,7 +6,10 @@
 #include <QBitmap>
 #include <QCloseEvent>
 #include <QEventLoop>
+#include <QKeyEvent>
+#include <QMenuBar>
 #include <QMouseEvent>
+#include <QPushButton>
 #include <QPainter>
 #include <QPainterPath>
 #include <QPalette>
@@ -72,14 +75,49 @@ int WidthOf(const QWidget* w) { return Twips(w->width()); }
 
 // ---- Form ----------------------------------------------------------------------
 
-Form::Form(const char* name, QWidget* parent) : QWidget(parent, Qt::Window) {
+namespace {
+
+// The main window, which dialogs belong to when no modal window is open.
+Form* g_mainForm = nullptr;
+
+constexpr Qt::WindowFlags kDialogFlags =
+    Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowCloseButtonHint;
+
+}  // namespace
+
+QWidget* DialogOwner(bool modal, const QWidget* except) {
+    if (modal) {
+        QWidget* open = QApplication::activeModalWidget();
+        if (open && open != except && open->isVisible()) return open;
+    }
+    return g_mainForm;
+}
+
+Form::Form(const char* name, FormStyle style)
+    : QWidget(nullptr, style == FormStyle::Dialog ? kDialogFlags : Qt::WindowFlags(Qt::Window)), style_(style) {
     setObjectName(QLatin1String(name));
     setAttribute(Qt::WA_DeleteOnClose, false);
     client_ = new QWidget(this);
     client_->setObjectName(QStringLiteral("client"));
+    if (style == FormStyle::Main) g_mainForm = this;
 }
 
-Form::~Form() = default;
+Form::~Form() {
+    if (g_mainForm == this) g_mainForm = nullptr;
+}
+
+// A dialog becomes a window of its owner just before it shows: the window
+// manager is told whom it belongs to, keeps it above that window and
+// minimises it along with it. A modeless dialog belongs to the main window
+// alone, so that no modal window closing can take it along.
+void Form::JoinOwner(bool modal) {
+    if (style_ != FormStyle::Dialog) return;
+    QWidget* owner = DialogOwner(modal, this);
+    if (!owner || owner == this || owner == parentWidget()) return;
+    const QPoint at = pos();
+    setParent(owner, kDialogFlags);
+    move(at);
+}
 
 // Brings a shown window to the front (the offscreen platform has no stacking).
 static void ToFront(QWidget* w) {
@@ -96,13 +134,25 @@ static void ShowWindow(Form* w) {
 
 void Form::Show() {
     if (unloaded_) return;
+    JoinOwner(false);
     ShowWindow(this);
     ToFront(this);
+}
+
+// A menu entry that opened a modal window stays highlighted on its menu bar
+// until the menu bar next sees the mouse, which the modal window keeps from
+// it: the highlight goes now.
+static void ClearMenuBarHighlights() {
+    for (QWidget* top : QApplication::topLevelWidgets())
+        for (QMenuBar* bar : top->findChildren<QMenuBar*>())
+            if (bar->activeAction()) bar->setActiveAction(nullptr);
 }
 
 void Form::ShowModal() {
     if (unloaded_) return;
     QPointer<Form> self(this);
+    JoinOwner(true);
+    ClearMenuBarHighlights();
     setWindowModality(Qt::ApplicationModal);
     inModal_ = true;
     ShowWindow(this);
@@ -116,6 +166,16 @@ void Form::ShowModal() {
 }
 
 void Form::Hide() { hide(); }
+
+// An unloaded window goes from the screen; a dialog that had the focus hands
+// it back to the window it belongs to, as the desktop does for an owned
+// window (a platform without a window manager would leave it nowhere).
+void Form::LeaveScreen() {
+    const bool hadFocus = isActiveWindow() || (windowHandle() && QGuiApplication::focusWindow() == windowHandle());
+    hide();
+    if (hadFocus && style_ == FormStyle::Dialog && parentWidget() && parentWidget()->isVisible())
+        parentWidget()->window()->activateWindow();
+}
 
 void Form::Unload() {
     if (unloadSelf_) unloadSelf_();
@@ -136,25 +196,37 @@ void Form::SetWindowState(int state) {
     setWindowState(s);   // reports the change at once, through changeEvent
 }
 
+// The size the game gives a window is the least it can be dragged to: its
+// controls lie at fixed places. A dialog keeps exactly that size.
+void Form::ResizeTo(int widthPx, int heightPx) {
+    setMinimumSize(0, 0);
+    setMaximumSize(QWIDGETSIZE_MAX, QWIDGETSIZE_MAX);
+    resize(widthPx, heightPx);
+    if (style_ == FormStyle::Dialog)
+        setFixedSize(widthPx, heightPx);
+    else
+        setMinimumSize(widthPx, heightPx);
+}
+
 void Form::SetClientSize(int width, int height) {
     outerWidth_ = width + kFrameWidthTwips;
     outerHeight_ = height + kFrameHeightTwips + Twips(menuPx_);
     client_->setGeometry(0, menuPx_, Px(width), Px(height));
-    resize(Px(width), Px(height) + menuPx_);
+    ResizeTo(Px(width), Px(height) + menuPx_);
 }
 
 void Form::SetOuterWidth(int width) {
     outerWidth_ = width;
     const int px = qMax(1, Px(width - kFrameWidthTwips));
     client_->resize(px, client_->height());
-    resize(px, height());
+    ResizeTo(px, height());
 }
 
 void Form::SetOuterHeight(int height) {
     outerHeight_ = height;
     const int px = qMax(1, Px(height - kFrameHeightTwips));
     client_->setGeometry(0, menuPx_, client_->width(), qMax(1, px - menuPx_));
-    resize(width(), px);
+    ResizeTo(width(), px);
 }
 
 void Form::SetScreenPos(int left, int top) { move(Px(left), Px(top)); }
@@ -186,6 +258,25 @@ void Form::resizeEvent(QResizeEvent* e) {
     QWidget::resizeEvent(e);
     client_->resize(width(), qMax(1, height() - menuPx_));
     if (!unloaded_) Form_Resize();
+}
+
+// Return presses the push button that has the focus (a push button outside a
+// dialog of Qt's own answers Space alone); Escape presses the cancel button.
+void Form::keyPressEvent(QKeyEvent* e) {
+    const bool plain = (e->modifiers() & ~Qt::KeypadModifier) == Qt::NoModifier;
+    if (plain && (e->key() == Qt::Key_Return || e->key() == Qt::Key_Enter)) {
+        auto* button = qobject_cast<QPushButton*>(focusWidget());
+        if (button && button->window() == this && button->isEnabled() && button->isVisible()) {
+            button->click();
+            return;
+        }
+    }
+    if (plain && e->key() == Qt::Key_Escape && cancel_ && cancel_->window() == this && cancel_->isEnabled() &&
+        cancel_->isVisible()) {
+        cancel_->click();
+        return;
+    }
+    QWidget::keyPressEvent(e);
 }
 
 // ---- Label ---------------------------------------------------------------------
@@ -224,8 +315,26 @@ void Label::SetBackColor(uint32_t color) {
     setAutoFillBackground(true);
 }
 
+void Label::mousePressEvent(QMouseEvent* e) {
+    doubleClickPress_ = false;
+    QLabel::mousePressEvent(e);
+}
+
+// A double-click arrives as press, release, press, double-click, release: the
+// first release is the click, the second one is none.
+void Label::mouseDoubleClickEvent(QMouseEvent* e) {
+    QLabel::mouseDoubleClickEvent(e);   // a press to QWidget, which clears the mark
+    doubleClickPress_ = true;
+}
+
 void Label::mouseReleaseEvent(QMouseEvent* e) {
     QLabel::mouseReleaseEvent(e);
+    const bool secondOfDouble = doubleClickPress_;
+    doubleClickPress_ = false;
+    if (secondOfDouble) {
+        if (e->button() == Qt::LeftButton) emit mouseUp();
+        return;
+    }
     if (e->button() == Qt::LeftButton && rect().contains(e->position().toPoint())) {
         QPointer<Label> self(this);
         emit mouseUp();

@@ -4,6 +4,7 @@
 // scale, and 25 ms timers whose ticks tests can drive directly.
 #pragma once
 
+#include <QAbstractButton>
 #include <QAction>
 #include <QCheckBox>
 #include <QCursor>
@@ -63,10 +64,25 @@ struct Picture {
 // ---- Forms -------------------------------------------------------------------
 enum WindowStateValue { vbNormal = 0, vbMinimized = 1, vbMaximized = 2 };
 
+// What a window is to the desktop.
+// - Window: a window of its own, resizable, never smaller than the size the
+//   game gives it.
+// - Main: the same, and the window that dialogs belong to.
+// - Dialog: belongs to the window it opens over (shown modally: the modal
+//   window open at the time, if any; else the main window), which the window
+//   manager keeps it above and minimises it with; a fixed size, a title bar
+//   with only the close box.
+enum class FormStyle { Window, Main, Dialog };
+
+// The window a dialog shown now belongs to: for a modal one the modal window
+// open at the time, if any; otherwise the main window (null before it exists).
+// Message boxes use it too.
+QWidget* DialogOwner(bool modal, const QWidget* except = nullptr);
+
 class Form : public QWidget {
     Q_OBJECT
 public:
-    explicit Form(const char* name, QWidget* parent = nullptr);
+    explicit Form(const char* name, FormStyle style = FormStyle::Window);
     ~Form() override;
 
     // Window events; a subclass overrides those it handles.
@@ -100,6 +116,10 @@ public:
     QWidget* Client() const { return client_; }
     void SetMenuHeightPx(int px);
 
+    // The button that Escape presses. Return presses the push button that has
+    // the focus, in every form, as Space does.
+    void SetCancelButton(QAbstractButton* button) { cancel_ = button; }
+
 signals:
     void unloaded();
 
@@ -107,10 +127,16 @@ protected:
     void closeEvent(QCloseEvent* e) override;
     void changeEvent(QEvent* e) override;
     void resizeEvent(QResizeEvent* e) override;
+    void keyPressEvent(QKeyEvent* e) override;
 
 private:
     template <class T>
     friend class FormHandle;
+    void ResizeTo(int widthPx, int heightPx);
+    void JoinOwner(bool modal);
+    void LeaveScreen();
+    FormStyle style_;
+    QPointer<QAbstractButton> cancel_;
     std::function<void()> unloadSelf_;
     bool unloaded_ = false;
     bool inModal_ = false;
@@ -137,6 +163,11 @@ public:
             T* created = new T();
             form_ = created;
             created->unloadSelf_ = [this] { Unload(); };
+            // A window destroyed by anything but this handle (its owner
+            // going away) is forgotten, never reached again.
+            watch_ = QObject::connect(created, &QObject::destroyed, [this, created] {
+                if (form_ == created) form_ = nullptr;
+            });
             created->Form_Load();
             // A load handler that unloads its own window leaves the handle
             // empty: the touch still gets that window, unloaded, which shows
@@ -152,12 +183,13 @@ public:
     void Unload() {
         if (!form_ || unloading_ == form_) return;
         T* old = form_;
+        QObject::disconnect(watch_);
         unloading_ = old;
         old->Form_Unload();
         if (form_ == old) form_ = nullptr;
         unloading_ = nullptr;
         old->unloaded_ = true;
-        old->hide();
+        old->LeaveScreen();
         emit old->unloaded();
         old->deleteLater();
     }
@@ -165,6 +197,7 @@ public:
     // Destroys the window without running its unload handler (process end).
     void Destroy() {
         if (form_) {
+            QObject::disconnect(watch_);
             delete form_;
             form_ = nullptr;
         }
@@ -172,6 +205,7 @@ public:
 
 private:
     T* form_ = nullptr;
+    QMetaObject::Connection watch_;
     T* unloading_ = nullptr;
 };
 
@@ -196,12 +230,16 @@ signals:
     void mouseMoved();
 
 protected:
+    void mousePressEvent(QMouseEvent* e) override;
+    void mouseDoubleClickEvent(QMouseEvent* e) override;
     void mouseReleaseEvent(QMouseEvent* e) override;
     void mouseMoveEvent(QMouseEvent* e) override;
 
 private:
     QString caption_;
     uint32_t fore_ = 0;
+    // The second press of a double-click: its release is no click.
+    bool doubleClickPress_ = false;
 };
 
 // A check box or option button with a mouse-up handler: it runs when the left

@@ -33,9 +33,7 @@ Session::Session(std::shared_ptr<Random> random) {
     p.beep = [this] { ++rec.beeps; };
     p.messageBox = [this](const QString& text, const QString& title) {
         rec.messageBoxes << (title + QLatin1Char('|') + text);
-        if (!rec.realMessageBoxes) return;
-        QMessageBox box(QMessageBox::NoIcon, title, text, QMessageBox::Ok);
-        box.exec();
+        if (rec.realMessageBoxes) win::MessageBox(text, title);
     };
     p.startBrowser = [this](const QString& url) {
         rec.browser << (QStringLiteral("start ") + url);
