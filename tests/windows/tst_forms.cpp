@@ -1,5 +1,7 @@
 // The forms layer on its own: single instances, unloading, modal showing,
 // window states, label change events and timers.
+#include <QLineEdit>
+#include <QPushButton>
 #include <QtTest>
 
 #include "windows/forms/forms.h"
@@ -27,6 +29,28 @@ public:
     void Form_Unload() override { ++g.unloads; }
     void Form_Resize() override { ++g.resizes; }
     Label* caption;
+};
+
+// A main window, and a dialog with two buttons, the second one its cancel
+// button.
+class MainProbe : public Form {
+public:
+    MainProbe() : Form("MainProbe", FormStyle::Main) { SetClientSize(3000, 1500); }
+};
+class DialogProbe : public Form {
+public:
+    DialogProbe() : Form("DialogProbe", FormStyle::Dialog) {
+        ok = new QPushButton(QStringLiteral("OK"), Client());
+        cancel = new QPushButton(QStringLiteral("Cancel"), Client());
+        cancel->move(0, 40);
+        text = new QLineEdit(Client());
+        text->move(0, 80);
+        SetCancelButton(cancel);
+        SetClientSize(2000, 2000);
+    }
+    QPushButton* ok;
+    QPushButton* cancel;
+    QLineEdit* text;
 };
 
 // A window whose load handler unloads it again.
@@ -103,6 +127,97 @@ private slots:
         probe().ShowModal();
         QVERIFY(!probe.Loaded());
         QCOMPARE(g.unloads, 1);
+    }
+
+    // A dialog belongs to the modal window open when it shows, else to the
+    // main window; it keeps its size and has only the close box. Other
+    // windows can grow but not shrink below the size the game gives them.
+    void dialogsBelongToTheWindowTheyOpenOver() {
+        FormHandle<MainProbe> main;
+        FormHandle<DialogProbe> outer;
+        FormHandle<DialogProbe> inner;
+        FormHandle<DialogProbe> modeless;
+        main().Show();
+        QWidget* outerWindow = nullptr;
+        QWidget* innerOwner = nullptr;
+        QWidget* modelessOwner = nullptr;
+        QTimer::singleShot(0, [&] {
+            outerWindow = outer.IfLoaded();
+            QTimer::singleShot(0, [&] {
+                innerOwner = inner->parentWidget();
+                modeless().Show();
+                modelessOwner = modeless->parentWidget();
+                inner.Unload();
+                outer.Unload();
+            });
+            inner().ShowModal();
+        });
+        outer().ShowModal();
+        QVERIFY(outerWindow);
+        QCOMPARE(innerOwner, outerWindow);
+        QCOMPARE(modelessOwner, static_cast<QWidget*>(&main()));
+
+        DialogProbe& d = modeless();
+        QVERIFY(d.isWindow());
+        QCOMPARE(d.windowType(), Qt::Dialog);
+        QVERIFY(!(d.windowFlags() & (Qt::WindowMinimizeButtonHint | Qt::WindowMaximizeButtonHint)));
+        QCOMPARE(d.minimumSize(), d.size());
+        QCOMPARE(d.maximumSize(), d.size());
+        QCOMPARE(main->minimumSize(), main->size());
+        QCOMPARE(main->maximumSize(), QSize(QWIDGETSIZE_MAX, QWIDGETSIZE_MAX));
+        main->SetOuterWidth(2000);   // smaller by code: the least size follows
+        QCOMPARE(main->minimumSize(), main->size());
+
+        // A window destroyed along with its owner is forgotten by its handle.
+        main.Destroy();
+        QVERIFY(!modeless.Loaded());
+    }
+
+    // Return presses the focused push button, Escape the cancel button;
+    // Return elsewhere presses nothing.
+    void returnAndEscape() {
+        FormHandle<DialogProbe> dialog;
+        DialogProbe& d = dialog();
+        d.Show();
+        int ok = 0;
+        int cancel = 0;
+        QObject::connect(d.ok, &QPushButton::clicked, [&] { ++ok; });
+        QObject::connect(d.cancel, &QPushButton::clicked, [&] { ++cancel; });
+        d.ok->setFocus();
+        QTest::keyClick(d.ok, Qt::Key_Return);
+        QTest::keyClick(d.ok, Qt::Key_Enter, Qt::KeypadModifier);
+        QCOMPARE(ok, 2);
+        QTest::keyClick(d.ok, Qt::Key_Escape);
+        QCOMPARE(cancel, 1);
+        d.text->setFocus();
+        QTest::keyClick(d.text, Qt::Key_Return);
+        QTest::keyClick(d.text, Qt::Key_Escape);
+        QCOMPARE(ok, 2);
+        QCOMPARE(cancel, 2);
+        d.cancel->setEnabled(false);
+        QTest::keyClick(d.text, Qt::Key_Escape);
+        QCOMPARE(cancel, 2);
+    }
+
+    // A real double-click: press, release, press, double-click, release. The
+    // first release is a click, the second is none.
+    void theSecondPressOfADoubleClickIsNoClick() {
+        QWidget window;
+        auto* label = new Label(&window, QStringLiteral("label"), QStringLiteral("12"));
+        label->resize(60, 30);
+        window.show();
+        int clicks = 0;
+        int ups = 0;
+        QObject::connect(label, &Label::clicked, [&] { ++clicks; });
+        QObject::connect(label, &Label::mouseUp, [&] { ++ups; });
+        QTest::mouseClick(label, Qt::LeftButton);
+        QTest::mousePress(label, Qt::LeftButton);
+        QTest::mouseDClick(label, Qt::LeftButton);
+        QTest::mouseRelease(label, Qt::LeftButton);
+        QCOMPARE(clicks, 1);
+        QCOMPARE(ups, 2);
+        QTest::mouseClick(label, Qt::LeftButton);
+        QCOMPARE(clicks, 2);
     }
 
     void everyCaptionSetFiresTheChangeHandler() {
