@@ -202,6 +202,21 @@ protected:
 private:
     QString caption_;
     uint32_t fore_ = 0;
+
+public:
+    // A label that the player chooses with the mouse can be made one to choose
+    // from the keyboard as well: it then takes the focus, shows it with a
+    // dotted frame, runs its click on Return, Enter or Space, and hands the
+    // focus to the previous or next such label of its parent on the arrow keys.
+    void SetKeyboardChoosable(bool on);
+
+protected:
+    void keyPressEvent(QKeyEvent* e) override;
+    void paintEvent(QPaintEvent* e) override;
+
+private:
+    void FocusSibling(int step);
+    bool keyboardChoosable_ = false;
 };
 
 // A check box or option button with a mouse-up handler: it runs when the left
