@@ -263,6 +263,7 @@ frmHelp::frmHelp() : Form("frmHelp", forms::FormStyle::Dialog) {
         const auto index = int16_t(i);
         connect(entry, &forms::Label::clicked, this, [this, index] { frmHelp_lblcontents_Click(index); });
         connect(entry, &forms::Label::mouseMoved, this, [this, index] { frmHelp_lblcontents_MouseMove(index); });
+        entry->SetKeyboardChoosable(true);
         lblcontents[i] = entry;
     }
 
@@ -293,6 +294,7 @@ frmHelp::frmHelp() : Form("frmHelp", forms::FormStyle::Dialog) {
         Place(lblobject[i], kAreas[i].left, kAreas[i].top, kAreas[i].width, kAreas[i].height);
         const auto index = int16_t(i);
         connect(lblobject[i], &forms::Label::clicked, this, [this, index] { frmHelp_lblobject_Click(index); });
+        lblobject[i]->SetKeyboardChoosable(true);
     }
     lblHlp = new forms::Label(pctHelpOption, QStringLiteral("lblHlp"), QStringLiteral("Help on Bingo"));
     Place(lblHlp, 2760, 3240, 1575, 255);
@@ -302,6 +304,7 @@ frmHelp::frmHelp() : Form("frmHelp", forms::FormStyle::Dialog) {
     lblHlp->setAlignment(Qt::AlignCenter);
     lblHlp->setCursor(forms::QuestionCursor());
     connect(lblHlp, &forms::Label::clicked, this, [this] { frmHelp_lblHlp_Click(); });
+    lblHlp->SetKeyboardChoosable(true);
 
     // Window-level controls: "Cancel" under the panels, the web link along the top.
     Command2 = Button(c, "Command2", "Cancel", 120, 3840, 5895, 375);
@@ -322,6 +325,35 @@ frmHelp::frmHelp() : Form("frmHelp", forms::FormStyle::Dialog) {
     SetClientSize(6120, 4275);
     SetCancelButton(Command2);
     SetScreenPos(3075, 1920);
+
+    for (QWidget* panel : {static_cast<QWidget*>(pctHelpOption), pctContents, pctinfo})
+        for (QWidget* w : panel->findChildren<QWidget*>())
+            if (w->focusPolicy() != Qt::NoFocus) focusPolicies_.insert(w, w->focusPolicy());
+}
+
+// The three panels lie one over another, and the keyboard reaches only the
+// one in front: a covered control that took the focus would act on keys
+// nobody sees. Runs after each change of the panels shown; a panel that comes
+// to the front takes the focus on its first control, so that the contents
+// list opens on its first entry.
+void frmHelp::KeepTheKeyboardInFront() {
+    QWidget* const panels[3] = {pctHelpOption, pctContents, pctinfo};   // from the top
+    QWidget* front = nullptr;
+    for (QWidget* panel : panels)
+        if (!front && !panel->isHidden()) front = panel;
+    for (QWidget* panel : panels)
+        for (QWidget* w : panel->findChildren<QWidget*>())
+            if (auto it = focusPolicies_.constFind(w); it != focusPolicies_.cend())
+                w->setFocusPolicy(panel == front ? *it : Qt::NoFocus);
+    if (!front || front == front_) return;
+    front_ = front;
+    for (QWidget* w = front->nextInFocusChain(); w && w != front; w = w->nextInFocusChain()) {
+        if (front->isAncestorOf(w) && (w->focusPolicy() & Qt::TabFocus) && w->isEnabled() &&
+            w->isVisibleTo(front)) {
+            w->setFocus(Qt::OtherFocusReason);
+            return;
+        }
+    }
 }
 
 // Page p: its picture shown and its text in lblHelp.
@@ -360,6 +392,7 @@ void frmHelp::Form_Load() {
         pctHelpOption->show();
         S.HelpCaller = 0;
     }
+    KeepTheKeyboardInFront();
 }
 
 void frmHelp::Form_Unload() {
@@ -400,6 +433,7 @@ void frmHelp::frmHelp_cmdBack_Click() {
 void frmHelp::frmHelp_Command1_Click() {
     pctinfo->hide();
     pctContents->show();
+    KeepTheKeyboardInFront();
 }
 
 void frmHelp::frmHelp_Command2_Click() {
@@ -427,6 +461,7 @@ void frmHelp::frmHelp_lblcontents_Click(int16_t Index) {
         cmdBack->setEnabled(false);
         cmdNext->setEnabled(true);
     }
+    KeepTheKeyboardInFront();
 }
 
 void frmHelp::frmHelp_lblcontents_MouseMove(int16_t Index) {

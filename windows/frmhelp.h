@@ -4,6 +4,7 @@
 // shown modally; it pauses a running game while it is open.
 #pragma once
 
+#include <QHash>
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <array>
@@ -80,6 +81,12 @@ public:
 
 private:
     void ShowPage(int page);
+    void KeepTheKeyboardInFront();
+
+    // The focus policy each control of the three panels was built with; a
+    // covered panel's controls take none meanwhile.
+    QHash<QWidget*, Qt::FocusPolicy> focusPolicies_;
+    QWidget* front_ = nullptr;
 };
 
 }  // namespace pelloric::win

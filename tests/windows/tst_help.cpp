@@ -67,6 +67,35 @@ void InOptionsDialog(std::function<void(win::BngOptions&)> body) {
     QVERIFY(ran);
 }
 
+// The control with the keyboard's focus, once the window has it.
+QWidget* Focus(QWidget& window) {
+    if (!QTest::qWaitForWindowActive(&window)) qWarning("the help window never became active");
+    return QApplication::focusWidget();
+}
+
+// Once round the tab order from the focus the window has, as a player walks it.
+QWidgetList TabWalk(QWidget& window) {
+    QWidgetList visited{Focus(window)};
+    for (int step = 0; step < 60 && visited.back(); ++step) {
+        QTest::keyClick(visited.back(), Qt::Key_Tab);
+        QWidget* now = QApplication::focusWidget();
+        if (now == visited.front()) break;
+        visited << now;
+    }
+    return visited;
+}
+
+// The controls of the walk that lie in the given panels.
+QStringList Inside(const QWidgetList& walk, std::initializer_list<QWidget*> panels) {
+    QStringList found;
+    for (QWidget* w : walk)
+        for (QWidget* panel : panels)
+            if (w && panel->isAncestorOf(w)) found << w->objectName();
+    return found;
+}
+
+void Key(QWidget& window, Qt::Key key) { QTest::keyClick(Focus(window), key); }
+
 }  // namespace
 
 class HelpTest : public QObject {
@@ -219,6 +248,121 @@ private slots:
             for (int i = 0; i < 13; ++i)
                 if (i != 9) QCOMPARE(h.lblcontents[i]->ForeColor(), kNormal);
         }));
+    }
+
+    // With the contents list in front, the keyboard walks its entries and the
+    // window's own controls, never the page area under the list, whose "Next >"
+    // would turn pages unseen; the list takes the focus on its first entry
+    // whenever it comes to the front.
+    void theKeyboardWalksTheContentsListOnly() {
+        test::Session s;
+        bool ran = false;
+        test::WhenHelp([&](win::frmHelp& h) {
+            QWidgetList walk = TabWalk(h);
+            QCOMPARE(walk.front(), h.lblcontents[0]);
+            for (auto* entry : h.lblcontents)
+                QVERIFY2(walk.contains(entry), qPrintable(entry->objectName() + QStringLiteral(" is out of reach")));
+            QVERIFY(walk.contains(h.Command2));
+            QCOMPARE(Inside(walk, {h.pctinfo}), QStringList());
+            QCOMPARE(win::App().S.HelpTopic, int16_t(-1));
+
+            // Back to the list from a page: the same walk.
+            QTest::mouseClick(h.lblcontents[3], Qt::LeftButton);
+            QTest::mouseClick(h.Command1, Qt::LeftButton);
+            walk = TabWalk(h);
+            QCOMPARE(walk.front(), h.lblcontents[0]);
+            QCOMPARE(Inside(walk, {h.pctinfo}), QStringList());
+            QCOMPARE(Inside(walk, {h.pctContents}).size(), 13);
+        }, &ran);
+        test::Action(QStringLiteral("bngFullhelp"))->trigger();
+        QVERIFY(ran);
+    }
+
+    // An entry chosen from the keyboard: Return at once opens the introduction;
+    // the arrows move between entries, showing the focus, and Space opens the
+    // entry reached. The page area, in front then, is walked in its turn.
+    void contentsEntriesFromTheKeyboard() {
+        test::Session s;
+        auto& S = win::App().S;
+        QVERIFY(test::InHelp([&](win::frmHelp& h) {
+            Key(h, Qt::Key_Return);
+            QVERIFY(!h.pctContents->isVisible());
+            QVERIFY(h.lblstart->isVisible());
+            QCOMPARE(S.HelpTopic, int16_t(-1));
+            QWidgetList walk = TabWalk(h);
+            QVERIFY(h.pctinfo->isAncestorOf(walk.front()));
+            QVERIFY(walk.contains(h.Command1));
+            QVERIFY(walk.contains(h.cmdNext));
+
+            // "Contents" from the keyboard, then down three entries and up one.
+            while (Focus(h) != h.Command1) Key(h, Qt::Key_Tab);
+            Key(h, Qt::Key_Space);
+            QVERIFY(h.pctContents->isVisible());
+            QCOMPARE(Focus(h), h.lblcontents[0]);
+            const QImage unfocused = h.lblcontents[2]->grab().toImage();
+            Key(h, Qt::Key_Up);   // the first entry is the end of the list
+            QCOMPARE(Focus(h), h.lblcontents[0]);
+            for (int i = 0; i < 3; ++i) Key(h, Qt::Key_Down);
+            QCOMPARE(Focus(h), h.lblcontents[3]);
+            Key(h, Qt::Key_Left);
+            QCOMPARE(Focus(h), h.lblcontents[2]);
+            QVERIFY2(h.lblcontents[2]->grab().toImage() != unfocused, "the focused entry looks as before");
+            // The keys leave the colours as the last choice left them.
+            for (int i = 0; i < 13; ++i) QCOMPARE(h.lblcontents[i]->ForeColor(), i == 0 ? kHighlight : kNormal);
+            Key(h, Qt::Key_Space);
+            QCOMPARE(S.HelpTopic, int16_t(1));
+            QCOMPARE(ShownPictures(h), Pages({1}));
+            QCOMPARE(h.lblcontents[2]->ForeColor(), kHighlight);
+
+            // The last entry is the other end.
+            QTest::mouseClick(h.Command1, Qt::LeftButton);
+            for (int i = 0; i < 14; ++i) Key(h, Qt::Key_Right);
+            QCOMPARE(Focus(h), h.lblcontents[12]);
+            Key(h, Qt::Key_Enter);
+            QCOMPARE(S.HelpTopic, int16_t(11));
+        }));
+    }
+
+    // Under the options-help panel neither the contents list nor the page
+    // area takes the focus; the areas and "Help on Bingo" are chosen from the
+    // keyboard.
+    void theOptionsHelpPanelFromTheKeyboard() {
+        test::Session s;
+        auto& S = win::App().S;
+        InOptionsDialog([&](win::BngOptions& dialog) {
+            dialog.Combo2->setCurrentIndex(3);   // Postage Stamp
+            bool ran = false, ranAgain = false;
+            test::WhenHelp([&](win::frmHelp& h) {
+                const QWidgetList walk = TabWalk(h);
+                QCOMPARE(walk.front(), h.lblobject[0]);
+                for (auto* area : h.lblobject)
+                    QVERIFY2(walk.contains(area), qPrintable(area->objectName() + QStringLiteral(" is out of reach")));
+                QVERIFY(walk.contains(h.lblHlp));
+                QCOMPARE(Inside(walk, {h.pctinfo, h.pctContents}), QStringList());
+
+                Key(h, Qt::Key_Return);
+                QCOMPARE(ShownExplanations(h), Pages({0}));
+                Key(h, Qt::Key_Down);
+                Key(h, Qt::Key_Down);
+                Key(h, Qt::Key_Space);
+                QCOMPARE(ShownExplanations(h), Pages({2}));
+                Key(h, Qt::Key_Up);
+                Key(h, Qt::Key_Return);
+                QCOMPARE(ShownExplanations(h), Pages({1}));
+                for (int i = 0; i < 6; ++i) Key(h, Qt::Key_Down);
+                QCOMPARE(Focus(h), h.lblHlp);
+                test::WhenHelp([&](win::frmHelp& again) {
+                    ranAgain = true;
+                    QCOMPARE(S.HelpTopic, int16_t(3));
+                    QCOMPARE(ShownPictures(again), Pages({3}));
+                    QCOMPARE(Inside(TabWalk(again), {again.pctContents, again.pctHelpOption}), QStringList());
+                }, nullptr);
+                Key(h, Qt::Key_Return);
+            }, &ran);
+            dialog.cmdHelp->click();
+            QVERIFY(ran);
+            QVERIFY(ranAgain);
+        });
     }
 
     // Opening on a page; closing by the frame keeps the page for the next

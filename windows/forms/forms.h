@@ -224,6 +224,12 @@ public:
     void SetAlignment(Qt::Alignment a) { setAlignment(a); }
     std::function<void()> Change;
 
+    // A label that the player chooses with the mouse can be made one to choose
+    // from the keyboard as well: it then takes the focus, shows it with a
+    // dotted frame, runs its click on Return, Enter or Space, and hands the
+    // focus to the previous or next such label of its parent on the arrow keys.
+    void SetKeyboardChoosable(bool on);
+
 signals:
     void clicked();
     void mouseUp();
@@ -234,12 +240,16 @@ protected:
     void mouseDoubleClickEvent(QMouseEvent* e) override;
     void mouseReleaseEvent(QMouseEvent* e) override;
     void mouseMoveEvent(QMouseEvent* e) override;
+    void keyPressEvent(QKeyEvent* e) override;
+    void paintEvent(QPaintEvent* e) override;
 
 private:
+    void FocusSibling(int step);
     QString caption_;
     uint32_t fore_ = 0;
     // The second press of a double-click: its release is no click.
     bool doubleClickPress_ = false;
+    bool keyboardChoosable_ = false;
 };
 
 // A check box or option button with a mouse-up handler: it runs when the left
