@@ -14,6 +14,7 @@
 #include <QPainterPath>
 #include <QPalette>
 #include <QScreen>
+#include <QWindow>
 #include <QWindowStateChangeEvent>
 
 namespace pelloric::forms {
@@ -167,11 +168,13 @@ void Form::ShowModal() {
 
 void Form::Hide() { hide(); }
 
-// An unloaded window goes from the screen; a dialog that had the focus hands
-// it back to the window it belongs to, as the desktop does for an owned
-// window (a platform without a window manager would leave it nowhere).
+// An unloaded window goes from the screen; a dialog that had the focus, in
+// itself or in a window of its own that has just gone, hands it back to the
+// window it belongs to, as the desktop does for an owned window (without
+// that, a platform with no window manager, or one that sees the two windows
+// go at once, leaves the focus nowhere).
 void Form::LeaveScreen() {
-    const bool hadFocus = isActiveWindow() || (windowHandle() && QGuiApplication::focusWindow() == windowHandle());
+    const bool hadFocus = isActiveWindow() || (windowHandle() && windowHandle()->isActive());
     hide();
     if (hadFocus && style_ == FormStyle::Dialog && parentWidget() && parentWidget()->isVisible())
         parentWidget()->window()->activateWindow();

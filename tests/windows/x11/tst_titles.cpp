@@ -4,13 +4,10 @@
 #include <QGuiApplication>
 #include <QPushButton>
 #include <QtTest>
-#include <cstdlib>
-#include <cstring>
-#include <optional>
-#include <xcb/xcb.h>
 
 #include "tests/windows/support/game_end.h"
 #include "tests/windows/support/harness.h"
+#include "tests/windows/x11/xprops.h"
 #include "windows/bingomsg.h"
 #include "windows/form1.h"
 #include "windows/frmgamestatus.h"
@@ -18,44 +15,13 @@
 
 using namespace pelloric;
 
-namespace {
-
-xcb_connection_t* Connection() {
-    auto* x11 = qGuiApp->nativeInterface<QNativeInterface::QX11Application>();
-    return x11 ? x11->connection() : nullptr;
-}
-
-// A text property of the window's own X window; empty when it is not set.
-std::optional<QByteArray> TextProperty(QWidget* w, const char* name) {
-    xcb_connection_t* c = Connection();
-    xcb_intern_atom_reply_t* atom =
-        xcb_intern_atom_reply(c, xcb_intern_atom(c, 0, uint16_t(std::strlen(name)), name), nullptr);
-    if (!atom) return std::nullopt;
-    const xcb_atom_t property = atom->atom;
-    std::free(atom);
-    xcb_get_property_reply_t* reply = xcb_get_property_reply(
-        c, xcb_get_property(c, 0, xcb_window_t(w->winId()), property, XCB_GET_PROPERTY_TYPE_ANY, 0, 1024), nullptr);
-    if (!reply) return std::nullopt;
-    std::optional<QByteArray> value;
-    if (reply->type != XCB_ATOM_NONE)
-        value = QByteArray(static_cast<const char*>(xcb_get_property_value(reply)), xcb_get_property_value_length(reply));
-    std::free(reply);
-    return value;
-}
-
-// What a window manager shows as the title: _NET_WM_NAME, else WM_NAME.
-QString WmTitle(QWidget* w) {
-    const auto net = TextProperty(w, "_NET_WM_NAME");
-    if (net && !net->isEmpty()) return QString::fromUtf8(*net);
-    return QString::fromLatin1(TextProperty(w, "WM_NAME").value_or(QByteArray()));
-}
-
-}  // namespace
+using test::x11::Property;
+using test::x11::WmTitle;
 
 class TitlesTest : public QObject {
     Q_OBJECT
 private slots:
-    void initTestCase() { QVERIFY2(Connection(), "needs the xcb platform on a real X server"); }
+    void initTestCase() { QVERIFY2(test::x11::Connection(), "needs the xcb platform on a real X server"); }
 
     void everyWindowHandsTheWindowManagerItsTitle() {
         test::Session s;
@@ -90,8 +56,8 @@ private slots:
         auto* dialog = win::App().frmGamestatus.IfLoaded();
         QVERIFY(dialog && dialog->isVisible());
         QVERIFY(QTest::qWaitForWindowExposed(dialog));
-        QCOMPARE(TextProperty(dialog, "_NET_WM_NAME").value_or(QByteArray()), QByteArray());
-        QCOMPARE(TextProperty(dialog, "WM_NAME").value_or(QByteArray()), QByteArray());
+        QCOMPARE(Property(dialog, "_NET_WM_NAME").value_or(QByteArray()), QByteArray());
+        QCOMPARE(Property(dialog, "WM_NAME").value_or(QByteArray()), QByteArray());
 
         // A fresh dialog after a computer player's win, too.
         dialog->frmGamestatus_cmdOK_Click();

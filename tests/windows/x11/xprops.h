@@ -1,0 +1,36 @@
+// Reading what the X server holds of the game's windows: their properties,
+// the window manager's stacking order, and clicks as real input.
+#pragma once
+
+#include <QByteArray>
+#include <QList>
+#include <QPoint>
+#include <cstdint>
+#include <optional>
+#include <xcb/xcb.h>
+
+class QWidget;
+
+namespace pelloric::test::x11 {
+
+xcb_connection_t* Connection();   // null off the xcb platform
+xcb_atom_t Atom(const char* name);
+
+// A property of an X window, raw; empty when it is not set.
+std::optional<QByteArray> Property(xcb_window_t window, const char* name);
+std::optional<QByteArray> Property(const QWidget* w, const char* name);
+// A property made of 32-bit values (WINDOW, CARDINAL, WM_SIZE_HINTS).
+QList<uint32_t> Values(xcb_window_t window, const char* name);
+QList<uint32_t> Values(const QWidget* w, const char* name);
+
+// What a window manager shows as the title: _NET_WM_NAME, else WM_NAME.
+QString WmTitle(const QWidget* w);
+
+// The root window's client list, bottom first, as the window manager stacks it.
+QList<uint32_t> Stacking();
+
+// A left click at a point of the screen, sent to the X server as input from
+// the mouse (XTEST), so that the window manager sees it as the player's.
+void ClickScreen(QPoint at);
+
+}  // namespace pelloric::test::x11
