@@ -85,6 +85,14 @@ ExampleCard BuildExampleCard(QWidget* parent, const ExampleLayout& at, const QSt
     return card;
 }
 
+QFont GameNameFont(int width) {
+    QFont font = forms::VbFont(8.25, true);
+    font.setStretch(QFont::SemiCondensed);
+    QStringList names;
+    for (const char* name : kGameKindNames) names << QLatin1String(name);
+    return forms::FittingFont(font, names, width);
+}
+
 void HideExamplePattern(const std::array<forms::Line*, 12>& lines, const std::array<forms::Shape*, 24>& dots) {
     for (forms::Line* l : lines) l->hide();
     for (forms::Shape* d : dots) d->hide();
