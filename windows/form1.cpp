@@ -164,9 +164,13 @@ Form1::Form1() : Form("Form1") {
     imgBallroll->hide();
     lblball = new forms::Label(c, QStringLiteral("lblball"));
     Place(lblball, 4440, 1680, 495, 255);
-    lblball->setAlignment(Qt::AlignCenter);
+    // The text stands on the ball's white face: as far down and to the left
+    // as the label allows, where the ball is widest, in the narrower face.
+    lblball->setAlignment(Qt::AlignLeft | Qt::AlignBottom);
     lblball->setWordWrap(false);
-    lblball->setFont(forms::VbFont(9, true));
+    QFont ballFont = forms::VbFont(8.25, true);
+    ballFont.setStretch(QFont::SemiCondensed);
+    lblball->setFont(ballFont);
     lblball->SetForeColor(art::kBallTextColor);
     lblball->hide();
 
