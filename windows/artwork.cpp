@@ -255,9 +255,8 @@ Vec3 Cross(Vec3 a, Vec3 b) { return {a.y * b.z - a.z * b.y, a.z * b.x - a.x * b.
 Vec3 TurnX(Vec3 v, qreal a) { return {v.x, v.y * qCos(a) - v.z * qSin(a), v.y * qSin(a) + v.z * qCos(a)}; }
 
 // The patches are wide enough, and the face at rest turned so, that the
-// called ball's text (at the lower left of its label, which lies over the
-// upper right of the ball) stands on the face clear of its rim, and the face
-// clear of the ball's edge.
+// called ball's text, which lies over the upper right of the ball, stands on
+// the face clear of its rim, while the face stays clear of the ball's edge.
 const qreal kPatchSpread = qDegreesToRadians(46.0);   // angular radius of a number patch
 const Vec3 kFaceAtRest = Normalised({0.28, -0.16, 0.946});
 
