@@ -49,7 +49,8 @@ constexpr int kNumberGap = 3;
 // closest.
 QFont CellFont(const ExampleLayout& at) {
     int closest = forms::Px(kExampleCellSize);
-    for (int k = 0; k + 1 < 5; ++k) closest = std::min(closest, forms::Px(at.cellLeft[k + 1]) - forms::Px(at.cellLeft[k]));
+    for (int k = 0; k + 1 < 5; ++k)
+        closest = std::min(closest, forms::Px(at.cellLeft[k + 1]) - forms::Px(at.cellLeft[k]));
     QFont font = forms::VbFont(8.25, true);
     font.setStretch(QFont::SemiCondensed);
     return forms::FittingFont(font, {QStringLiteral("00")}, closest - kNumberGap);

@@ -463,7 +463,8 @@ private slots:
             QCOMPARE(State().HelpTopic, int16_t(4));
             checked = true;
         });
-        QCOMPARE(test::MenuText(test::Action(QStringLiteral("helpgame"))), QStringLiteral("How to play Big Diamond"));
+        QCOMPARE(test::MenuText(test::Action(QStringLiteral("helpgame"))),
+                 QStringLiteral("How to play Big Diamond"));
         test::Action(QStringLiteral("helpgame"))->trigger();
         QVERIFY(checked);
     }

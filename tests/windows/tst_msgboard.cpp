@@ -177,7 +177,10 @@ private slots:
             const Reach& l = column[col];
             const Reach& r = column[col + 1];
             const int gap = r.left - l.right - 1;
-            QVERIFY2(gap >= 3, qPrintable(QStringLiteral("%1 and %2 stand %3 px apart").arg(l.rightmost).arg(r.leftmost).arg(gap)));
+            QVERIFY2(gap >= 3, qPrintable(QStringLiteral("%1 and %2 stand %3 px apart")
+                                              .arg(l.rightmost)
+                                              .arg(r.leftmost)
+                                              .arg(gap)));
         }
     }
 

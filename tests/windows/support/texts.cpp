@@ -36,7 +36,10 @@ QString WhyNotOneLine(const QLabel* label) {
     if (laid.height() > metrics.height())
         return QStringLiteral("%1 takes %2 lines").arg(what).arg(qRound(laid.height() / metrics.lineSpacing()));
     if (metrics.horizontalAdvance(label->text()) > box.width())
-        return QStringLiteral("%1 is %2 px wide in a box of %3").arg(what).arg(metrics.horizontalAdvance(label->text())).arg(box.width());
+        return QStringLiteral("%1 is %2 px wide in a box of %3")
+            .arg(what)
+            .arg(metrics.horizontalAdvance(label->text()))
+            .arg(box.width());
     if (metrics.height() > box.height())
         return QStringLiteral("%1 is %2 px high in a box of %3").arg(what).arg(metrics.height()).arg(box.height());
     return {};
