@@ -105,7 +105,10 @@ void AppWindows::SetNextGameCaption(const std::string& text) { App().Form1().Bng
 void AppWindows::SetNextGameVisible(bool on) { App().Form1().Bngnext->setVisible(on); }
 void AppWindows::SetPauseCaption(const std::string& text) { App().Form1().bngPause->setText(Q(text)); }
 void AppWindows::SetPauseEnabled(bool on) { App().Form1().bngPause->setEnabled(on); }
-void AppWindows::SetHowToPlayCaption(const std::string& text) { App().Form1().helpgame->setText(Q(text)); }
+// The caption carries the game's name, which shows as it is written ("B & O").
+void AppWindows::SetHowToPlayCaption(const std::string& text) {
+    App().Form1().helpgame->setText(forms::AsWritten(Q(text)));
+}
 
 std::string AppWindows::BoardMessage() { return U(App().Bingomsg().lblMsg->Caption()); }
 void AppWindows::SetBoardMessage(const std::string& text) { App().Bingomsg().lblMsg->SetCaption(Q(text)); }

@@ -254,10 +254,46 @@ Vec3 Cross(Vec3 a, Vec3 b) { return {a.y * b.z - a.z * b.y, a.z * b.x - a.x * b.
 // Turning about the screen's horizontal axis (y down, z towards the viewer).
 Vec3 TurnX(Vec3 v, qreal a) { return {v.x, v.y * qCos(a) - v.z * qSin(a), v.y * qSin(a) + v.z * qCos(a)}; }
 
-const qreal kPatchSpread = qDegreesToRadians(38.0);   // angular radius of a number patch
+// The patches are wide enough, and the face at rest turned so, that the
+// called ball's text, which lies over the upper right of the ball, stands on
+// the face clear of its rim, while the face stays clear of the ball's edge.
+const qreal kPatchSpread = qDegreesToRadians(46.0);   // angular radius of a number patch
+const Vec3 kFaceAtRest = Normalised({0.28, -0.16, 0.946});
+
+qreal BallRadius(const QRectF& r) { return qMin(r.width(), r.height()) / 2 - 1; }
+qreal PatchRim(const QRectF& r) { return qMax<qreal>(1.0, BallRadius(r) / 14); }
+Vec3 FaceDirection(int frame) { return TurnX(kFaceAtRest, -frame * 2 * M_PI / kBallFrames); }
+
+// The outline of the number patch centred on direction d of the ball drawn in
+// r, as seen from the front; empty when the patch lies wholly round the back.
+QPolygonF Patch(const QRectF& r, Vec3 d) {
+    if (d.z < -qSin(kPatchSpread)) return {};
+    const qreal rad = BallRadius(r);
+    const QPointF c = r.center();
+    Vec3 side = Cross(d, {0, 0, 1});
+    if (qAbs(side.x) + qAbs(side.y) < 1e-6) side = {1, 0, 0};   // facing the viewer square on
+    const Vec3 u = Normalised(side);
+    const Vec3 v = Cross(d, u);
+    QPolygonF patch;
+    for (int i = 0; i < 48; ++i) {
+        const qreal phi = i * 2 * M_PI / 48;
+        const qreal cu = qSin(kPatchSpread) * qCos(phi);
+        const qreal cv = qSin(kPatchSpread) * qSin(phi);
+        const qreal cd = qCos(kPatchSpread);
+        Vec3 pt{cd * d.x + cu * u.x + cv * v.x, cd * d.y + cu * u.y + cv * v.y, cd * d.z + cu * u.z + cv * v.z};
+        if (pt.z < 0) {
+            // Round the back: held on the outline of the ball.
+            const qreal len = qMax<qreal>(1e-6, qSqrt(pt.x * pt.x + pt.y * pt.y));
+            pt.x /= len;
+            pt.y /= len;
+        }
+        patch << QPointF(c.x() + pt.x * rad, c.y() + pt.y * rad);
+    }
+    return patch;
+}
 
 void DrawBall(QPainter& p, const QRectF& r, int frame) {
-    const qreal rad = qMin(r.width(), r.height()) / 2 - 1;
+    const qreal rad = BallRadius(r);
     const QPointF c = r.center();
 
     QPainterPath sphere;
@@ -273,30 +309,11 @@ void DrawBall(QPainter& p, const QRectF& r, int frame) {
 
     // The number patches: small circles on the sphere, outlined in gold, one
     // on each side of the ball as on a real bingo ball.
-    const Vec3 atRest = Normalised({0.47, -0.30, 0.83});
-    const Vec3 front = TurnX(atRest, -frame * 2 * M_PI / kBallFrames);
+    const Vec3 front = FaceDirection(frame);
     for (const Vec3 d : {front, Vec3{-front.x, -front.y, -front.z}}) {
-        if (d.z < -qSin(kPatchSpread)) continue;   // wholly round the back
-        Vec3 side = Cross(d, {0, 0, 1});
-        if (qAbs(side.x) + qAbs(side.y) < 1e-6) side = {1, 0, 0};   // facing the viewer square on
-        const Vec3 u = Normalised(side);
-        const Vec3 v = Cross(d, u);
-        QPolygonF patch;
-        for (int i = 0; i < 48; ++i) {
-            const qreal phi = i * 2 * M_PI / 48;
-            const qreal cu = qSin(kPatchSpread) * qCos(phi);
-            const qreal cv = qSin(kPatchSpread) * qSin(phi);
-            const qreal cd = qCos(kPatchSpread);
-            Vec3 pt{cd * d.x + cu * u.x + cv * v.x, cd * d.y + cu * u.y + cv * v.y, cd * d.z + cu * u.z + cv * v.z};
-            if (pt.z < 0) {
-                // Round the back: held on the outline of the ball.
-                const qreal len = qMax<qreal>(1e-6, qSqrt(pt.x * pt.x + pt.y * pt.y));
-                pt.x /= len;
-                pt.y /= len;
-            }
-            patch << QPointF(c.x() + pt.x * rad, c.y() + pt.y * rad);
-        }
-        p.setPen(QPen(QColor(0xff, 0xc8, 0x2e), qMax<qreal>(1.0, rad / 14)));
+        const QPolygonF patch = Patch(r, d);
+        if (patch.isEmpty()) continue;
+        p.setPen(QPen(QColor(0xff, 0xc8, 0x2e), PatchRim(r)));
         p.setBrush(QColor(0xfd, 0xfd, 0xf8));
         p.drawPolygon(patch);
     }
@@ -328,6 +345,9 @@ void MainBackground(QPainter& p, const QRectF& r, int index) { Cached(p, r, "bg"
 void Card(QPainter& p, const QRectF& r, int index) { Cached(p, r, "card", index, &DrawCard); }
 void Dot(QPainter& p, const QRectF& r, int index) { Cached(p, r, "dot", index, &DrawDot); }
 void Ball(QPainter& p, const QRectF& r, int index) { Cached(p, r, "ball", index, &DrawBall); }
+
+QPolygonF BallFace(const QRectF& r, int frame) { return Patch(r, FaceDirection(frame)); }
+qreal BallFaceRim(const QRectF& r) { return PatchRim(r); }
 
 QCursor LinkPointer() {
     const qreal dpr = qApp ? qApp->devicePixelRatio() : 1.0;

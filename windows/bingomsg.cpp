@@ -71,7 +71,8 @@ Bingomsg::Bingomsg() : Form("Bingomsg") {
     lblexplname = new forms::Label(c, QStringLiteral("lblexplname"), QStringLiteral("Regular bingo"));
     Place(lblexplname, 7800, 1800, 1455, 255);
     lblexplname->SetForeColor(kRed);
-    lblexplname->setFont(forms::VbFont(8.25, true));
+    lblexplname->setFont(GameNameFont(lblexplname->width()));
+    lblexplname->setWordWrap(false);
     lblexplname->setAlignment(Qt::AlignCenter);
     lblexplname->hide();
 

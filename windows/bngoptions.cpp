@@ -145,6 +145,8 @@ BngOptions::BngOptions() : Form("BngOptions", forms::FormStyle::Dialog) {
     lblexamplename = BoldLabel(c, "lblexamplename", QString());
     Place(lblexamplename, 2640, 120, 1935, 255);
     lblexamplename->setAlignment(Qt::AlignHCenter | Qt::AlignTop);
+    lblexamplename->setWordWrap(false);
+    lblexamplename->setFont(GameNameFont(lblexamplename->width()));
     const ExampleCard card =
         BuildExampleCard(c, kOptionsExample, QStringLiteral("Image1"), QStringLiteral("Label5"));
     Image1 = card.image;

@@ -38,6 +38,26 @@ const ExampleLayout kBoardExample = {
     true,
 };
 
+namespace {
+
+// Pixels of blank between the numbers of neighbouring cells on a winner's card.
+constexpr int kNumberGap = 3;
+
+// The cells of a card lie closer together than they are wide (16 pixels apart
+// on the board, 17 wide): the numbers, bold 8.25 point in the narrower face,
+// are made small enough for two digits to keep the gap where the columns lie
+// closest.
+QFont CellFont(const ExampleLayout& at) {
+    int closest = forms::Px(kExampleCellSize);
+    for (int k = 0; k + 1 < 5; ++k)
+        closest = std::min(closest, forms::Px(at.cellLeft[k + 1]) - forms::Px(at.cellLeft[k]));
+    QFont font = forms::VbFont(8.25, true);
+    font.setStretch(QFont::SemiCondensed);
+    return forms::FittingFont(font, {QStringLiteral("00")}, closest - kNumberGap);
+}
+
+}  // namespace
+
 ExampleCard BuildExampleCard(QWidget* parent, const ExampleLayout& at, const QString& imageName,
                              const QString& headerName) {
     ExampleCard card;
@@ -73,16 +93,25 @@ ExampleCard BuildExampleCard(QWidget* parent, const ExampleLayout& at, const QSt
     line(10, x[0], y[0], x[4], y[4], kExampleDiagonalColor);
     line(11, x[0], y[4], x[4], y[0], kExampleDiagonalColor);
 
+    const QFont numbers = CellFont(at);
     for (int c = 1; c <= kCells; ++c) {
         auto* cell = new forms::Label(parent, Indexed("lblExample", c - 1));
         Place(cell, at.cellLeft[CellColumn(c) - 1], at.cellTop[CellRow(c) - 1], kExampleCellSize,
               kExampleCellSize);
         cell->setWordWrap(false);
         cell->setAlignment(Qt::AlignCenter);
-        cell->setFont(forms::VbFont(8.25, true));
+        cell->setFont(numbers);
         card.cells[c - 1] = cell;
     }
     return card;
+}
+
+QFont GameNameFont(int width) {
+    QFont font = forms::VbFont(8.25, true);
+    font.setStretch(QFont::SemiCondensed);
+    QStringList names;
+    for (const char* name : kGameKindNames) names << QLatin1String(name);
+    return forms::FittingFont(font, names, width);
 }
 
 void HideExamplePattern(const std::array<forms::Line*, 12>& lines, const std::array<forms::Shape*, 24>& dots) {

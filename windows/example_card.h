@@ -70,6 +70,11 @@ void HideExamplePattern(const std::array<forms::Line*, 12>& lines, const std::ar
 void ShowExamplePattern(int kind, const std::array<forms::Shape*, 24>& dots,
                         const std::array<forms::Line*, 12>& lines);
 
+// The font of a game's name by the example card: bold 8.25 point in the
+// narrower face, made smaller until the longest of the twelve names fits on
+// one line of width pixels.
+QFont GameNameFont(int width);
+
 // The blank card behind the cells: a white card with a five by five grid for
 // the layout named by index (kOptionsExample or kBoardExample).
 void BlankCard(QPainter& p, const QRectF& r, int index);

@@ -164,9 +164,16 @@ Form1::Form1() : Form("Form1", forms::FormStyle::Main) {
     imgBallroll->hide();
     lblball = new forms::Label(c, QStringLiteral("lblball"));
     Place(lblball, 4440, 1680, 495, 255);
-    lblball->setAlignment(Qt::AlignCenter);
+    // The text stands on the ball's white face, which lies under the left part
+    // of the label: at its foot, where the ball is widest, in the narrower
+    // face, centred so that the widest text starts at the label's left edge.
+    QFont ballFont = forms::VbFont(8.25, true);
+    ballFont.setStretch(QFont::SemiCondensed);
+    lblball->setFont(ballFont);
     lblball->setWordWrap(false);
-    lblball->setFont(forms::VbFont(9, true));
+    lblball->setAlignment(Qt::AlignHCenter | Qt::AlignBottom);
+    const int widest = QFontMetrics(ballFont).horizontalAdvance(QStringLiteral("O75"));
+    lblball->setContentsMargins(0, 0, qMax(0, lblball->width() - widest - 1), 0);
     lblball->SetForeColor(art::kBallTextColor);
     lblball->hide();
 

@@ -1,5 +1,6 @@
 // The example card in both windows: the dots, lines and sentence of every game
-// type, where its parts lie, their colours, and the blank card behind them.
+// type, the game's name in its box, where the parts lie, their colours, and
+// the blank card behind them.
 #include <QComboBox>
 #include <QImage>
 #include <QPainter>
@@ -7,7 +8,9 @@
 #include <QtTest>
 #include <set>
 
+#include "engine/geometry.h"
 #include "tests/windows/support/harness.h"
+#include "tests/windows/support/texts.h"
 #include "windows/bingomsg.h"
 #include "windows/bngoptions.h"
 #include "windows/example_card.h"
@@ -112,6 +115,27 @@ private slots:
             QVERIFY2(Shows(b, e.dots, e.lines), qPrintable(QString::number(e.kind)));
             for (auto* cell : b.lblExample) QVERIFY(cell->Caption().isEmpty());
         }
+    }
+
+    // Every game's name shows whole on one line in the options dialog's name
+    // box, and in the board's name label as the new game writes it.
+    void everyNameShowsWholeOnOneLine() {
+        test::Session s;
+        auto& d = win::App().BngOptions();
+        auto& b = win::App().Bingomsg();
+        QCOMPARE(d.Combo2->count(), int(kGameKindNames.size()));
+        QVERIFY2(test::WhyNotOneLine(b.lblexplname).isEmpty(), qPrintable(test::WhyNotOneLine(b.lblexplname)));
+        for (int i = 0; i < d.Combo2->count(); ++i) {
+            d.Combo2->setCurrentIndex(i);
+            const QString name = QLatin1String(kGameKindNames[i]);
+            QCOMPARE(d.lblexamplename->text(), name);
+            QVERIFY2(test::WhyNotOneLine(d.lblexamplename).isEmpty(),
+                     qPrintable(test::WhyNotOneLine(d.lblexamplename)));
+            win::App().ui.SetBoardGameName(win::U(name));
+            QCOMPARE(b.lblexplname->text(), name);
+            QVERIFY2(test::WhyNotOneLine(b.lblexplname).isEmpty(), qPrintable(test::WhyNotOneLine(b.lblexplname)));
+        }
+        win::App().BngOptions.Unload();
     }
 
     // Cells and dots by column and row in both windows, the N column skipping

@@ -1,10 +1,13 @@
 // The ball caller and the rolling ball: counted time between calls, the
-// status line, the beep, the colours on the message board, the ball text,
-// the drop, and the end of the balls.
+// status line, the beep, the colours on the message board, the ball text on
+// the ball's face, the drop, and the end of the balls.
 #include <QtTest>
+#include <limits>
 
 #include "tests/windows/support/form1_support.h"
 #include "tests/windows/support/harness.h"
+#include "tests/windows/support/texts.h"
+#include "windows/artwork.h"
 #include "windows/bingomsg.h"
 #include "windows/form1.h"
 
@@ -17,6 +20,20 @@ using test::BoardColour;
 using test::kGrey;
 using test::kRed;
 using test::kYellow;
+
+// How far p lies inside the closed outline: its distance to the nearest edge,
+// negative when p lies outside.
+qreal Inside(const QPolygonF& outline, QPointF p) {
+    qreal nearest = std::numeric_limits<qreal>::max();
+    for (qsizetype i = 0; i < outline.size(); ++i) {
+        const QPointF a = outline[i];
+        const QPointF d = outline[(i + 1) % outline.size()] - a;
+        const qreal t = qBound(0.0, QPointF::dotProduct(p - a, d) / QPointF::dotProduct(d, d), 1.0);
+        nearest = qMin(nearest, QLineF(p, a + t * d).length());
+    }
+    return outline.containsPoint(p, Qt::OddEvenFill) ? nearest : -nearest;
+}
+
 }  // namespace
 
 class Form1CallerTest : public QObject {
@@ -163,6 +180,38 @@ private slots:
         QVERIFY(f.lblball->isHidden());
         f.Form1_tmrBallrool_Timer();
         QCOMPARE(f.imgBallroll->GetPicture(), f.imgBalls[5]->GetPicture());
+    }
+
+    // Once the ball has landed, its text lies on the ball's white face, clear
+    // of the face's gold rim: every ball's, the widest "O75" among them.
+    void theBallTextLiesOnTheFace() {
+        test::Session s;
+        test::PlayAndStart({0, 0, 0, 0});
+        auto& f = Main();
+        test::TickToNextBall();
+        test::FinishDrop();
+        QVERIFY(f.lblball->isVisible());
+        QCOMPARE(f.imgBallroll->GetPicture(), win::art::BallPicture(0));
+        const QRectF ball(f.imgBallroll->geometry());
+        const QPolygonF face =
+            win::art::BallFace(QRectF(QPointF(0, 0), ball.size()), 0).translated(ball.topLeft());
+        // A pixel of white between the ink and the rim.
+        const qreal clear = win::art::BallFaceRim(ball) / 2 + 1;
+        for (int n = 1; n <= 75; ++n) {
+            const QString text = QLatin1Char(kColumnLetter[(n + 14) / 15]) + QString::number(n);
+            f.lblball->SetCaption(text);
+            const QRectF ink(test::InkRect(f.lblball));
+            QVERIFY2(!ink.isEmpty(), qPrintable(text));
+            // The face is convex: the ink's corners lying clear of its
+            // outline, so does all of the ink.
+            for (const QPointF corner : {ink.topLeft(), ink.topRight(), ink.bottomLeft(), ink.bottomRight()})
+                QVERIFY2(Inside(face, corner) >= clear,
+                         qPrintable(QStringLiteral("%1 reaches (%2, %3), %4 px inside the face's outline")
+                                        .arg(text)
+                                        .arg(corner.x())
+                                        .arg(corner.y())
+                                        .arg(Inside(face, corner))));
+        }
     }
 
     // One beep per due tick while the menu offers "&Sound Off"; none while it

@@ -11,6 +11,7 @@
 
 #include "tests/windows/support/form1_support.h"
 #include "tests/windows/support/harness.h"
+#include "tests/windows/support/texts.h"
 #include "windows/artwork.h"
 #include "windows/bingomsg.h"
 #include "windows/bngoptions.h"
@@ -315,7 +316,7 @@ private slots:
         QVERIFY(f.Command1->isEnabled());
         QVERIFY(f.bngPause->isEnabled());
         QVERIFY(f.helpgame->isVisible());
-        QCOMPARE(f.helpgame->text(), QStringLiteral("How to play Regular Bingo"));
+        QCOMPARE(test::MenuText(f.helpgame), QStringLiteral("How to play Regular Bingo"));
         QCOMPARE(State().CalledCount, 0);
         for (int c = 1; c <= 24; ++c) {
             QCOMPARE(f.Label1[c]->Caption(), QString::number(State().Card1[c]));
@@ -461,9 +462,25 @@ private slots:
             QCOMPARE(State().HelpTopic, int16_t(4));
             checked = true;
         });
-        QCOMPARE(Caption("helpgame"), QStringLiteral("How to play Big Diamond"));
+        QCOMPARE(test::MenuText(test::Action(QStringLiteral("helpgame"))),
+                 QStringLiteral("How to play Big Diamond"));
         test::Action(QStringLiteral("helpgame"))->trigger();
         QVERIFY(checked);
+    }
+
+    // The entry shows the game's name as it is written: the menu takes no
+    // ampersand in it for an access key ("B & O" showed as "B _O").
+    void howToPlayShowsTheNameAsWritten() {
+        test::Session s;
+        test::PlayAndStart({0, 9, 0, 0});
+        QAction* entry = test::Action(QStringLiteral("helpgame"));
+        QCOMPARE(test::MenuText(entry), QStringLiteral("How to play B & O Railroad Tracks"));
+        QVERIFY(QKeySequence::mnemonic(entry->text()).isEmpty());
+        for (const char* name : kGameKindNames) {
+            win::App().ui.SetHowToPlayCaption(std::string("How to play ") + name);
+            QCOMPARE(test::MenuText(entry), QStringLiteral("How to play ") + QLatin1String(name));
+            QVERIFY(QKeySequence::mnemonic(entry->text()).isEmpty());
+        }
     }
 
     void webLinksOpenTheWebSite() {

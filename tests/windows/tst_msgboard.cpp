@@ -1,12 +1,16 @@
 // The message board: a fresh board, the colours of the called numbers, the
-// winner's card through resizes and restores, minimising and restoring with
-// the main window, bringing the main window forward, and help on the game type.
+// winner's card with its numbers apart and through resizes and restores,
+// minimising and restoring with the main window, bringing the main window
+// forward, and help on the game type.
 #include <QtTest>
+#include <array>
+#include <climits>
 #include <set>
 
 #include "engine/geometry.h"
 #include "tests/windows/support/form1_support.h"
 #include "tests/windows/support/harness.h"
+#include "tests/windows/support/texts.h"
 #include "windows/bingomsg.h"
 #include "windows/form1.h"
 #include "windows/frmhelp.h"
@@ -129,6 +133,55 @@ private slots:
         win::App().Form1().SetWindowState(forms::vbMinimized);
         win::App().Form1().SetWindowState(forms::vbNormal);
         checkCard("main window restored");
+    }
+
+    // Winners' cards that between them put every number of each column in
+    // its cells: each number shows whole inside its cell, and whatever the
+    // card, its ink stands at least 3 pixels clear of its neighbours' in the
+    // row (the cells of B, I and N lie only 16 pixels apart).
+    void theWinnersNumbersStandApart() {
+        test::Session s;
+        test::PlayAndStart({0, 0, 0, 0});
+        auto& S = win::App().S;
+        auto& b = win::App().Bingomsg();
+        struct Reach {
+            int left = INT_MAX, right = INT_MIN;
+            int leftmost = 0, rightmost = 0;   // the numbers that reach furthest
+        };
+        std::array<Reach, 6> column{};
+        for (int card = 0; card < 4; ++card) {
+            for (int c = 1; c <= kCells; ++c) {
+                const int col = CellColumn(c);
+                const int inColumn = col == 3 ? 4 : 5;
+                S.PcCard[1][c] = ColumnLow(col) + (card * inColumn + c - CellAt(col, 1)) % 15;
+            }
+            S.WinCells[1][1] = 1;
+            S.WinCellCount = 1;
+            int16_t kind = 2;
+            int32_t winner = 1;
+            win::App().E.ShowWinningCard(kind, winner);
+            for (int c = 1; c <= kCells; ++c) {
+                forms::Label* cell = b.lblExample[c - 1];
+                const int number = S.PcCard[1][c];
+                QCOMPARE(cell->text(), QString::number(number));
+                const QRect ink = test::InkRect(cell);
+                QVERIFY2(ink.left() > cell->x() && ink.right() < cell->geometry().right() && ink.top() > cell->y() &&
+                             ink.bottom() < cell->geometry().bottom(),
+                         qPrintable(QStringLiteral("%1 is cut by its cell").arg(number)));
+                Reach& r = column[CellColumn(c)];
+                if (ink.left() < r.left) r.left = ink.left(), r.leftmost = number;
+                if (ink.right() > r.right) r.right = ink.right(), r.rightmost = number;
+            }
+        }
+        for (int col = 1; col < 5; ++col) {
+            const Reach& l = column[col];
+            const Reach& r = column[col + 1];
+            const int gap = r.left - l.right - 1;
+            QVERIFY2(gap >= 3, qPrintable(QStringLiteral("%1 and %2 stand %3 px apart")
+                                              .arg(l.rightmost)
+                                              .arg(r.leftmost)
+                                              .arg(gap)));
+        }
     }
 
     void minimisesAndRestoresWithTheMainWindow() {

@@ -8,6 +8,7 @@
 #include "engine/geometry.h"
 #include "tests/windows/support/game_end.h"
 #include "tests/windows/support/harness.h"
+#include "tests/windows/support/texts.h"
 #include "windows/bingomsg.h"
 #include "windows/form1.h"
 #include "windows/frmgamestatus.h"
@@ -163,7 +164,7 @@ private slots:
             QCOMPARE(S.GameType, int16_t(kind));
             QCOMPARE(win::Q(S.GameName), name);
             QCOMPARE(win::App().Bingomsg().lblexplname->Caption(), name);
-            QCOMPARE(f.helpgame->text(), QStringLiteral("How to play ") + name);
+            QCOMPARE(test::MenuText(f.helpgame), QStringLiteral("How to play ") + name);
         }
     }
 };

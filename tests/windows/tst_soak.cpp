@@ -37,6 +37,7 @@
 #include "engine/example_pattern.h"
 #include "engine/geometry.h"
 #include "tests/windows/support/harness.h"
+#include "tests/windows/support/texts.h"
 #include "tests/windows/support/soak.h"
 #include "windows/app.h"
 #include "windows/bingomsg.h"
@@ -1084,7 +1085,7 @@ void Soak::OnDeal(const QString& how) {
     SOAK_CHECK(f.Timer1->Enabled() && Shown(f.Command1) && f.Command1->isEnabled() &&
                    f.Command1->toolTip() == QLatin1String("If you have BINGO then press here") &&
                    f.bngPause->isEnabled() && !f.Bngnext->isVisible() &&
-                   f.helpgame->text() == QStringLiteral("How to play ") + Q(S.GameName),
+                   test::MenuText(f.helpgame) == QStringLiteral("How to play ") + Q(S.GameName),
                QStringLiteral("%1 does not make the main window ready for play").arg(how));
     for (int i = 1; i <= 48; ++i)
         SOAK_CHECK(!Shown(f.Image2[i]), QStringLiteral("%1 keeps the dot of cell %2").arg(how).arg(i));

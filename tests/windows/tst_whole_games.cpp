@@ -18,6 +18,7 @@
 #include <vector>
 
 #include "tests/windows/support/harness.h"
+#include "tests/windows/support/texts.h"
 #include "windows/bingomsg.h"
 #include "windows/form1.h"
 #include "windows/frmgamestatus.h"
@@ -315,7 +316,7 @@ private:
         ++games_;
         balls_.clear();
         called_.clear();
-        const QString howTo = f.helpgame->text();
+        const QString howTo = test::MenuText(f.helpgame);
         if (chosen_ == kRandomPick) {
             CHECK_EQ(f.windowTitle(), "Pelloric - Random Pick");
             kind_ = 0;

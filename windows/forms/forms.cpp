@@ -437,6 +437,10 @@ QAction* MenuEntry(QObject* parent, const char* name, const QString& caption) {
     return a;
 }
 
+QString AsWritten(const QString& caption) {
+    return QString(caption).replace(QLatin1Char('&'), QLatin1String("&&"));
+}
+
 // ---- Pointers ------------------------------------------------------------------
 
 QCursor LinkCursor() { return QCursor(Qt::PointingHandCursor); }

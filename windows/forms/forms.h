@@ -336,6 +336,9 @@ private:
 // A menu entry; its caption keeps the access-key ampersand, as the game
 // compares captions as text.
 QAction* MenuEntry(QObject* parent, const char* name, const QString& caption);
+// A caption that a menu shows as it is written, such as one that carries a
+// game's name: every ampersand doubled, so that none marks an access key.
+QString AsWritten(const QString& caption);
 
 // Pointers: the link hand and the arrow with a question mark.
 QCursor LinkCursor();
