@@ -69,7 +69,7 @@ void InOptionsDialog(std::function<void(win::BngOptions&)> body) {
 
 // The control with the keyboard's focus, once the window has it.
 QWidget* Focus(QWidget& window) {
-    if (!QTest::qWaitForWindowActive(&window)) qWarning("the help window never became active");
+    if (!test::WaitActive(&window)) qWarning("the help window never became active");
     return QApplication::focusWidget();
 }
 

@@ -320,7 +320,7 @@ private slots:
         QStringList untickedAfter;
         test::WhenModal(QStringLiteral("BngOptions"), [&](QWidget* w) {
             auto& d = *static_cast<win::BngOptions*>(w);
-            if (!QTest::qWaitForWindowActive(&d)) qWarning("the options dialog never became active");
+            if (!test::WaitActive(&d)) qWarning("the options dialog never became active");
             visited << (QApplication::focusWidget() ? QApplication::focusWidget()->objectName() : QString());
             // Once round the tab order, pressing Space and Return on every
             // control but the three buttons, which would act.

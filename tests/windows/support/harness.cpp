@@ -71,6 +71,10 @@ void WhenModal(const QString& windowName, std::function<void(QWidget*)> handler,
     timer->start();
 }
 
+bool WaitActive(QWidget* w, int timeoutMs) {
+    return QTest::qWaitFor([w] { return QApplication::activeWindow() == w; }, timeoutMs);
+}
+
 void AnswerMessageBox(QStringList* seen, int timeoutMs) {
     WhenModal(
         QStringLiteral("QMessageBox"),

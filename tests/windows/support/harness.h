@@ -57,6 +57,11 @@ void WhenModal(const QString& windowName, std::function<void(QWidget*)> handler,
 // The texts seen are appended to *seen when given.
 void AnswerMessageBox(QStringList* seen = nullptr, int timeoutMs = 5000);
 
+// Waits until w is the window that takes the keyboard. (QTest's wait for an
+// active window also counts a dialog as active while the window it belongs to
+// has the focus.)
+bool WaitActive(QWidget* w, int timeoutMs = 5000);
+
 // Options as the player picks them in the options dialog, by list index.
 struct Choice {
     int boards = 0;      // Combo1: 0 "1 Board", 1 "2 Boards"

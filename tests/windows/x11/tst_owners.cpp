@@ -99,6 +99,9 @@ private slots:
                 },
                 nullptr);
             d.cmdHelp->click();
+            // As a player's next click would, Cancel comes once the options
+            // dialog has the focus back from its help.
+            QTRY_COMPARE(QApplication::activeWindow(), w);
             d.Command2->click();
         });
         test::Action(QStringLiteral("bngPlay"))->trigger();
