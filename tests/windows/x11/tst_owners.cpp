@@ -105,6 +105,11 @@ private slots:
             d.Command2->click();
         });
         test::Action(QStringLiteral("bngPlay"))->trigger();
+        // The main window itself can grow, but not shrink below its layout.
+        const QList<uint32_t> hints = x11::Values(&f, "WM_NORMAL_HINTS");
+        QVERIFY(hints.size() >= 9);
+        QVERIFY((hints[0] & kMinSize) && !(hints[0] & kMaxSize));
+        QCOMPARE(QSize(int(hints[5]), int(hints[6])), f.size());
         QCOMPARE(optionsOwner, Id(&f));
         QVERIFY(optionsFixed);
         QVERIFY(inFrontAfterClick);
