@@ -41,10 +41,13 @@ constexpr int kLabelHeight = 255;
 constexpr const char* kPlayersTip = "More players you have the harder it is to win";
 constexpr const char* kHelpTip = "Click here if you would like help on this game.";
 
-void Paint(QWidget* w, uint32_t color) {
-    QPalette p = w->palette();
-    p.setColor(QPalette::Window, forms::VbColor(color));
-    w->setPalette(p);
+// The dialog, its panels and each of its controls take the grey palette
+// themselves rather than inherit it, so that every dialog draws with the
+// palette of the first (see forms::LastingPalette).
+void Grey(QWidget* w) { w->setPalette(forms::LastingPalette({{QPalette::Window, kDialogGrey}})); }
+
+void Paint(QWidget* w) {
+    Grey(w);
     w->setAutoFillBackground(true);
 }
 
@@ -52,7 +55,7 @@ QFrame* Panel(QWidget* parent, const char* name, int left, int top, int width, i
     auto* panel = new QFrame(parent);
     panel->setObjectName(QLatin1String(name));
     panel->setFrameStyle(QFrame::Panel | QFrame::Sunken);
-    Paint(panel, kDialogGrey);
+    Paint(panel);
     Place(panel, left, top, width, height);
     return panel;
 }
@@ -61,6 +64,7 @@ template <class T>
 T* Control(QWidget* parent, const char* name, const QString& caption, int left, int top, int width, int height) {
     auto* w = new T(caption, parent);
     w->setObjectName(QLatin1String(name));
+    Grey(w);
     Place(w, left, top, width, height);
     return w;
 }
@@ -75,7 +79,7 @@ forms::Label* BoldLabel(QWidget* parent, const char* name, const QString& captio
 
 BngOptions::BngOptions() : Form("BngOptions", forms::FormStyle::Dialog) {
     setWindowTitle(QStringLiteral("Select your options"));
-    Paint(this, kDialogGrey);
+    Paint(this);
     QWidget* c = Client();
 
     // The network panel, built first so that the lists' panel lies over it and
@@ -91,6 +95,7 @@ BngOptions::BngOptions() : Form("BngOptions", forms::FormStyle::Dialog) {
     Place(Label1, 120, 1080, 975, 255);
     Text1 = new QLineEdit(Picture1);
     Text1->setObjectName(QStringLiteral("Text1"));
+    Grey(Text1);
     Place(Text1, 1095, 1080, 1320, 285);
     Option3 = Control<forms::OptionButton>(Picture1, "Option3", QStringLiteral("Host the game"), 120, 1440, 2295, 255);
     Check4 = Control<QCheckBox>(Picture1, "Check4", QStringLiteral("Allow Betting"), 120, 1800, 2295, 255);
@@ -109,6 +114,7 @@ BngOptions::BngOptions() : Form("BngOptions", forms::FormStyle::Dialog) {
         Place(*labels[i], kListLeft, at.top - kLabelHeight, kListWidth, kLabelHeight);
         auto* box = new QComboBox(Picture2);
         box->setObjectName(QLatin1String(at.list));
+        Grey(box);
         box->setEditable(false);
         Place(box, kListLeft, at.top, kListWidth, kListHeight);
         *lists[i] = box;
@@ -120,6 +126,7 @@ BngOptions::BngOptions() : Form("BngOptions", forms::FormStyle::Dialog) {
     // Hidden and unused.
     Text2 = new QLineEdit(c);
     Text2->setObjectName(QStringLiteral("Text2"));
+    Grey(Text2);
     Text2->hide();
     Text2->installEventFilter(this);
     Check3 = Control<QCheckBox>(c, "Check3", QString(), 0, 0, 1215, 255);

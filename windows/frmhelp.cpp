@@ -230,10 +230,12 @@ frmHelp::frmHelp() : Form("frmHelp", forms::FormStyle::Dialog) {
     lblstart = new TextBox(pctinfo, QStringLiteral("lblstart"));
     Place(lblstart, 0, 0, 5415, 2655);
     {
-        QPalette pal = lblstart->palette();
-        pal.setColor(QPalette::Base, forms::VbColor(kIntroductionGrey));
-        pal.setColor(QPalette::Text, Qt::black);
+        // The box and its scroll bars each take the one palette of every help
+        // window (see forms::LastingPalette).
+        const QPalette& pal = forms::LastingPalette({{QPalette::Base, kIntroductionGrey}, {QPalette::Text, 0}});
         lblstart->setPalette(pal);
+        lblstart->verticalScrollBar()->setPalette(pal);
+        lblstart->horizontalScrollBar()->setPalette(pal);
     }
     lblstart->SetText(IntroductionText());
     // The introduction's CR LFs alone break its lines: a line broken again by

@@ -16,6 +16,8 @@
 #include <QScreen>
 #include <QWindow>
 #include <QWindowStateChangeEvent>
+#include <map>
+#include <vector>
 
 namespace pelloric::forms {
 
@@ -35,6 +37,25 @@ QColor VbColor(uint32_t color) {
         }
     }
     return QColor(color & 0xFF, (color >> 8) & 0xFF, (color >> 16) & 0xFF);
+}
+
+const QPalette& LastingPalette(std::initializer_list<std::pair<QPalette::ColorRole, uint32_t>> colours) {
+    static std::map<std::vector<std::pair<int, uint32_t>>, QPalette> made;
+    std::vector<std::pair<int, uint32_t>> key;
+    for (const auto& [role, colour] : colours) key.emplace_back(int(role), colour);
+    const auto [at, fresh] = made.try_emplace(std::move(key));
+    if (fresh) {
+        QPalette p = QApplication::palette();
+        for (const auto& [role, colour] : colours) p.setColor(role, VbColor(colour));
+        for (int g = 0; g < QPalette::NColorGroups; ++g)
+            for (int r = 0; r < QPalette::NColorRoles; ++r) {
+                const auto group = QPalette::ColorGroup(g);
+                const auto role = QPalette::ColorRole(r);
+                p.setBrush(group, role, p.brush(group, role));
+            }
+        at->second = p;
+    }
+    return at->second;
 }
 
 QFont VbFont(double points, bool bold, bool serif) {

@@ -16,6 +16,8 @@
 #include <QWidget>
 #include <cstdint>
 #include <functional>
+#include <initializer_list>
+#include <utility>
 
 class QPainter;
 
@@ -30,6 +32,14 @@ inline int Twips(int px) { return px * kTwipsPerPixel; }
 // name desktop colours (0x80000012 the button text).
 inline constexpr uint32_t kButtonTextColor = 0x80000012u;
 QColor VbColor(uint32_t color);
+// A palette for the controls of a window that is made again and again: the
+// application's palette with the given roles in the given colours, made once
+// for each set of colours. Qt 6.4's pixmap cache keeps every key it has seen,
+// and the style's keys carry the palette's cache key, which is new for a
+// palette set afresh and for every child that inherits a set palette. A
+// control given this palette itself keeps its key from one window to the
+// next, since every role in it is set and nothing is resolved from its parent.
+const QPalette& LastingPalette(std::initializer_list<std::pair<QPalette::ColorRole, uint32_t>> colours);
 // A font of the given point size at 96 dots per inch (sizes in pixels, so the
 // layout is the same on every platform).
 QFont VbFont(double points, bool bold = false, bool serif = false);
