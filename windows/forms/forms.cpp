@@ -284,10 +284,13 @@ void Form::resizeEvent(QResizeEvent* e) {
     if (!unloaded_) Form_Resize();
 }
 
+// A key pressed alone: the keypad's Enter counts, Ctrl+Return or Alt+Escape not.
+static bool PlainKey(const QKeyEvent* e) { return (e->modifiers() & ~Qt::KeypadModifier) == Qt::NoModifier; }
+
 // Return presses the push button that has the focus (a push button outside a
 // dialog of Qt's own answers Space alone); Escape presses the cancel button.
 void Form::keyPressEvent(QKeyEvent* e) {
-    const bool plain = (e->modifiers() & ~Qt::KeypadModifier) == Qt::NoModifier;
+    const bool plain = PlainKey(e);
     if (plain && (e->key() == Qt::Key_Return || e->key() == Qt::Key_Enter)) {
         auto* button = qobject_cast<QPushButton*>(focusWidget());
         if (button && button->window() == this && button->isEnabled() && button->isVisible()) {
@@ -369,6 +372,74 @@ void Label::mouseReleaseEvent(QMouseEvent* e) {
 void Label::mouseMoveEvent(QMouseEvent* e) {
     QLabel::mouseMoveEvent(e);
     emit mouseMoved();
+}
+
+// A label chosen from the keyboard.
+void Label::SetKeyboardChoosable(bool on) {
+    keyboardChoosable_ = on;
+    setFocusPolicy(on ? Qt::StrongFocus : Qt::NoFocus);
+    update();
+}
+
+void Label::keyPressEvent(QKeyEvent* e) {
+    if (!keyboardChoosable_ || !PlainKey(e)) return QLabel::keyPressEvent(e);
+    switch (e->key()) {
+        case Qt::Key_Return:
+        case Qt::Key_Enter:
+        case Qt::Key_Space:
+            e->accept();
+            // A key held down chooses once; the click may hide or unload
+            // this label's window, so nothing of this label is used after it.
+            if (!e->isAutoRepeat()) emit clicked();
+            return;
+        case Qt::Key_Up:
+        case Qt::Key_Left:
+            e->accept();
+            FocusSibling(-1);
+            return;
+        case Qt::Key_Down:
+        case Qt::Key_Right:
+            e->accept();
+            FocusSibling(1);
+            return;
+        default:
+            QLabel::keyPressEvent(e);
+    }
+}
+
+// The neighbour in the tab order among the labels of this parent that can
+// take the focus; at either end the focus stays, as in a list.
+void Label::FocusSibling(int step) {
+    QWidget* parent = parentWidget();
+    if (!parent) return;
+    QList<Label*> row;
+    for (QWidget* w = parent->nextInFocusChain(); w && w != parent; w = w->nextInFocusChain()) {
+        auto* label = qobject_cast<Label*>(w);
+        if (!label || label->parentWidget() != parent) continue;
+        if (label == this || (label->keyboardChoosable_ && (label->focusPolicy() & Qt::TabFocus) &&
+                              label->isEnabled() && label->isVisibleTo(parent)))
+            row << label;
+    }
+    const qsizetype here = row.indexOf(this);
+    const qsizetype at = here + step;
+    if (here >= 0 && at >= 0 && at < row.size())
+        row[at]->setFocus(step < 0 ? Qt::BacktabFocusReason : Qt::TabFocusReason);
+}
+
+void Label::paintEvent(QPaintEvent* e) {
+    QLabel::paintEvent(e);
+    if (!keyboardChoosable_ || !hasFocus()) return;
+    // The frame lies round the text, or round the whole label when it has none
+    // (a click area over a picture).
+    QRect frame = rect();
+    if (!text().isEmpty()) {
+        const int flags = int(alignment()) | (wordWrap() ? int(Qt::TextWordWrap) : 0);
+        const QRect area = contentsRect().adjusted(margin(), margin(), -margin(), -margin());
+        frame = fontMetrics().boundingRect(area, flags, text()).adjusted(-2, -1, 2, 1) & rect();
+    }
+    QPainter p(this);
+    p.setPen(QPen(palette().color(QPalette::WindowText), 1, Qt::DotLine));
+    p.drawRect(frame.adjusted(0, 0, -1, -1));
 }
 
 // ---- Image ---------------------------------------------------------------------
@@ -466,75 +537,5 @@ QString AsWritten(const QString& caption) {
 
 QCursor LinkCursor() { return QCursor(Qt::PointingHandCursor); }
 QCursor QuestionCursor() { return QCursor(Qt::WhatsThisCursor); }
-
-// ---- Labels chosen from the keyboard -----------------------------------------
-
-void Label::SetKeyboardChoosable(bool on) {
-    keyboardChoosable_ = on;
-    setFocusPolicy(on ? Qt::StrongFocus : Qt::NoFocus);
-    update();
-}
-
-void Label::keyPressEvent(QKeyEvent* e) {
-    const bool plain = (e->modifiers() & ~Qt::KeypadModifier) == Qt::NoModifier;
-    if (!keyboardChoosable_ || !plain) return QLabel::keyPressEvent(e);
-    switch (e->key()) {
-        case Qt::Key_Return:
-        case Qt::Key_Enter:
-        case Qt::Key_Space:
-            e->accept();
-            // A key held down chooses once; the click may hide or unload
-            // this label's window, so nothing of this label is used after it.
-            if (!e->isAutoRepeat()) emit clicked();
-            return;
-        case Qt::Key_Up:
-        case Qt::Key_Left:
-            e->accept();
-            FocusSibling(-1);
-            return;
-        case Qt::Key_Down:
-        case Qt::Key_Right:
-            e->accept();
-            FocusSibling(1);
-            return;
-        default:
-            QLabel::keyPressEvent(e);
-    }
-}
-
-// The neighbour in the tab order among the labels of this parent that can
-// take the focus; at either end the focus stays, as in a list.
-void Label::FocusSibling(int step) {
-    QWidget* parent = parentWidget();
-    if (!parent) return;
-    QList<Label*> row;
-    for (QWidget* w = parent->nextInFocusChain(); w && w != parent; w = w->nextInFocusChain()) {
-        auto* label = qobject_cast<Label*>(w);
-        if (!label || label->parentWidget() != parent) continue;
-        if (label == this || (label->keyboardChoosable_ && (label->focusPolicy() & Qt::TabFocus) &&
-                              label->isEnabled() && label->isVisibleTo(parent)))
-            row << label;
-    }
-    const qsizetype here = row.indexOf(this);
-    const qsizetype at = here + step;
-    if (here >= 0 && at >= 0 && at < row.size())
-        row[at]->setFocus(step < 0 ? Qt::BacktabFocusReason : Qt::TabFocusReason);
-}
-
-void Label::paintEvent(QPaintEvent* e) {
-    QLabel::paintEvent(e);
-    if (!keyboardChoosable_ || !hasFocus()) return;
-    // The frame lies round the text, or round the whole label when it has none
-    // (a click area over a picture).
-    QRect frame = rect();
-    if (!text().isEmpty()) {
-        const int flags = int(alignment()) | (wordWrap() ? int(Qt::TextWordWrap) : 0);
-        const QRect area = contentsRect().adjusted(margin(), margin(), -margin(), -margin());
-        frame = fontMetrics().boundingRect(area, flags, text()).adjusted(-2, -1, 2, 1) & rect();
-    }
-    QPainter p(this);
-    p.setPen(QPen(palette().color(QPalette::WindowText), 1, Qt::DotLine));
-    p.drawRect(frame.adjusted(0, 0, -1, -1));
-}
 
 }  // namespace pelloric::forms
