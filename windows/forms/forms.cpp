@@ -6,6 +6,7 @@
 #include <QBitmap>
 #include <QCloseEvent>
 #include <QEventLoop>
+#include <QHideEvent>
 #include <QKeyEvent>
 #include <QMenuBar>
 #include <QMouseEvent>
@@ -138,7 +139,19 @@ void Form::JoinOwner(bool modal) {
     if (!owner || owner == this || owner == parentWidget()) return;
     const QPoint at = pos();
     setParent(owner, kDialogFlags);
-    move(at);
+    if (placed_) {
+        move(at);
+        return;
+    }
+    // Centred over the owner, and wholly on its screen.
+    QRect r(QPoint(), size());
+    r.moveCenter(owner->geometry().center());
+    if (const QScreen* screen = owner->screen()) {
+        const QRect room = screen->availableGeometry();
+        r.moveLeft(qMax(room.left(), qMin(r.left(), room.right() - r.width())));
+        r.moveTop(qMax(room.top(), qMin(r.top(), room.bottom() - r.height())));
+    }
+    setGeometry(r);
 }
 
 // Brings a shown window to the front (the offscreen platform has no stacking).
@@ -147,18 +160,34 @@ static void ToFront(QWidget* w) {
     w->activateWindow();
 }
 
-// A window without title text shows none: Qt alone would hand the window
-// manager the program's name in its place.
-static void ShowWindow(Form* w) {
-    if (w->windowTitle().isEmpty()) EmptyNativeTitle(w);
-    w->show();
+static int StateOf(Qt::WindowStates s) {
+    if (s & Qt::WindowMinimized) return vbMinimized;
+    if (s & Qt::WindowMaximized) return vbMaximized;
+    return vbNormal;
+}
+
+static Qt::WindowStates WithState(Qt::WindowStates s, int state) {
+    s &= ~(Qt::WindowMinimized | Qt::WindowMaximized);
+    if (state == vbMinimized) s |= Qt::WindowMinimized;
+    if (state == vbMaximized) s |= Qt::WindowMaximized;
+    return s;
+}
+
+// A window shows in the state it was given while hidden. A window without
+// title text shows none: Qt alone would hand the window manager the
+// program's name in its place.
+void Form::ShowWithState() {
+    if (windowTitle().isEmpty()) EmptyNativeTitle(this);
+    if (!isVisible() && StateOf(windowState()) != hiddenState_) setWindowState(WithState(windowState(), hiddenState_));
+    show();
+    // Activating a minimised window would bring it back.
+    if (!isMinimized()) ToFront(this);
 }
 
 void Form::Show() {
     if (unloaded_) return;
     JoinOwner(false);
-    ShowWindow(this);
-    ToFront(this);
+    ShowWithState();
 }
 
 // A menu entry that opened a modal window stays highlighted on its menu bar
@@ -177,8 +206,7 @@ void Form::ShowModal() {
     ClearMenuBarHighlights();
     setWindowModality(Qt::ApplicationModal);
     inModal_ = true;
-    ShowWindow(this);
-    ToFront(this);
+    ShowWithState();
     if (unloaded_) return;
     QEventLoop loop;
     connect(this, &Form::unloaded, &loop, &QEventLoop::quit);
@@ -205,19 +233,27 @@ void Form::Unload() {
     if (unloadSelf_) unloadSelf_();
 }
 
-int Form::WindowState() const {
-    const Qt::WindowStates s = windowState();
-    if (s & Qt::WindowMinimized) return vbMinimized;
-    if (s & Qt::WindowMaximized) return vbMaximized;
-    return vbNormal;
-}
+int Form::WindowState() const { return isVisible() ? StateOf(windowState()) : hiddenState_; }
 
 void Form::SetWindowState(int state) {
     if (state == WindowState()) return;
-    Qt::WindowStates s = windowState() & ~(Qt::WindowMinimized | Qt::WindowMaximized);
-    if (state == vbMinimized) s |= Qt::WindowMinimized;
-    if (state == vbMaximized) s |= Qt::WindowMaximized;
-    setWindowState(s);   // reports the change at once, through changeEvent
+    if (!isVisible()) {
+        // Nothing to ask of the window manager: on X, Qt would iconify a
+        // hidden window now and map it when it is restored.
+        hiddenState_ = state;
+        if (!unloaded_) Form_Resize();
+        return;
+    }
+    // Qt only asks the window manager, which answers later; the size the
+    // game sets next must start from the normal geometry, so that is set now.
+    const QRect normal = normalGeometry();
+    setWindowState(WithState(windowState(), state));   // reports the change at once, through changeEvent
+    if (state == vbNormal && normal.isValid() && geometry() != normal) setGeometry(normal);
+}
+
+void Form::hideEvent(QHideEvent* e) {
+    QWidget::hideEvent(e);
+    if (!e->spontaneous()) hiddenState_ = StateOf(windowState());
 }
 
 // The size the game gives a window is the least it can be dragged to: its
@@ -226,23 +262,31 @@ void Form::ResizeTo(int widthPx, int heightPx) {
     setMinimumSize(0, 0);
     setMaximumSize(QWIDGETSIZE_MAX, QWIDGETSIZE_MAX);
     resize(widthPx, heightPx);
+    SetLeastSize(gameSize_);
+}
+
+void Form::SetLeastSize(QSize size) {
     if (style_ == FormStyle::Dialog)
-        setFixedSize(widthPx, heightPx);
+        setFixedSize(size);
     else
-        setMinimumSize(widthPx, heightPx);
+        setMinimumSize(size);
 }
 
 void Form::SetClientSize(int width, int height) {
     outerWidth_ = width + kFrameWidthTwips;
     outerHeight_ = height + kFrameHeightTwips + Twips(menuPx_);
     client_->setGeometry(0, menuPx_, Px(width), Px(height));
-    ResizeTo(Px(width), Px(height) + menuPx_);
+    gameSize_ = QSize(Px(width), Px(height) + menuPx_);
+    ResizeTo(gameSize_.width(), gameSize_.height());
 }
 
+// Setting the width changes the width alone: a window the player made taller
+// stays so, though it can still be made as low as the game's height.
 void Form::SetOuterWidth(int width) {
     outerWidth_ = width;
     const int px = qMax(1, Px(width - kFrameWidthTwips));
     client_->resize(px, client_->height());
+    gameSize_.setWidth(px);
     ResizeTo(px, height());
 }
 
@@ -250,10 +294,14 @@ void Form::SetOuterHeight(int height) {
     outerHeight_ = height;
     const int px = qMax(1, Px(height - kFrameHeightTwips));
     client_->setGeometry(0, menuPx_, client_->width(), qMax(1, px - menuPx_));
+    gameSize_.setHeight(px);
     ResizeTo(width(), px);
 }
 
-void Form::SetScreenPos(int left, int top) { move(Px(left), Px(top)); }
+void Form::SetScreenPos(int left, int top) {
+    placed_ = true;
+    move(Px(left), Px(top));
+}
 
 void Form::SetMenuHeightPx(int px) {
     menuPx_ = px;
@@ -272,9 +320,7 @@ void Form::changeEvent(QEvent* e) {
     if (e->type() == QEvent::ActivationChange && isActiveWindow()) Form_Activate();
     if (e->type() == QEvent::WindowStateChange) {
         const auto* sc = static_cast<QWindowStateChangeEvent*>(e);
-        const Qt::WindowStates old = sc->oldState();
-        const int before = (old & Qt::WindowMinimized) ? vbMinimized : (old & Qt::WindowMaximized) ? vbMaximized : vbNormal;
-        if (before != WindowState()) Form_Resize();
+        if (StateOf(sc->oldState()) != StateOf(windowState())) Form_Resize();
     }
 }
 

@@ -110,6 +110,10 @@ public:
     void Unload();
     bool IsUnloaded() const { return unloaded_; }
 
+    // The window state, which a hidden window keeps to itself: setting it
+    // changes nothing on the screen, and the window shows with it when it is
+    // next shown. Leaving the maximised or minimised state from code puts a
+    // shown window back at its last normal place and size at once.
     int WindowState() const;
     void SetWindowState(int state);
 
@@ -119,7 +123,8 @@ public:
     void SetOuterHeight(int height);
     int OuterWidth() const { return outerWidth_; }
     int OuterHeight() const { return outerHeight_; }
-    // Top-left corner of the window on the screen, in twips.
+    // Top-left corner of the window on the screen, in twips. A dialog that
+    // is given none opens centred over the window it belongs to.
     void SetScreenPos(int left, int top);
 
     // The area where the controls lie (below the menu bar, when there is one).
@@ -136,6 +141,7 @@ signals:
 protected:
     void closeEvent(QCloseEvent* e) override;
     void changeEvent(QEvent* e) override;
+    void hideEvent(QHideEvent* e) override;
     void resizeEvent(QResizeEvent* e) override;
     void keyPressEvent(QKeyEvent* e) override;
 
@@ -143,7 +149,9 @@ private:
     template <class T>
     friend class FormHandle;
     void ResizeTo(int widthPx, int heightPx);
+    void SetLeastSize(QSize size);
     void JoinOwner(bool modal);
+    void ShowWithState();
     void LeaveScreen();
     FormStyle style_;
     QPointer<QAbstractButton> cancel_;
@@ -154,6 +162,11 @@ private:
     int menuPx_ = 0;
     int outerWidth_ = 0;
     int outerHeight_ = 0;
+    // The size the game gives the window: the least the player can drag it to.
+    QSize gameSize_;
+    // The state a hidden window was given, in force once it is shown.
+    int hiddenState_ = vbNormal;
+    bool placed_ = false;
 };
 
 // The single instance of a window. The first touch creates it and runs its load

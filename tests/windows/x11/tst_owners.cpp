@@ -10,6 +10,7 @@
 #include "tests/windows/support/help.h"
 #include "tests/windows/support/harness.h"
 #include "tests/windows/x11/xprops.h"
+#include "windows/bingomsg.h"
 #include "windows/bngoptions.h"
 #include "windows/form1.h"
 #include "windows/frmgamestatus.h"
@@ -161,6 +162,30 @@ private slots:
         QTRY_VERIFY(!Iconic(&f));
         QTRY_VERIFY(!Iconic(dialog));
         QTRY_VERIFY(StackedAbove(dialog, &f));
+    }
+
+    // No place is given to the end-of-game dialog: it opens centred over the
+    // main window, clear of the message board and its status line.
+    void theEndOfGameDialogOpensOverTheMainWindow() {
+        test::Session s;
+        auto& f = win::App().Form1();
+        test::PlayAndStart({0, 0, 0, 2});
+        QVERIFY(QTest::qWaitForWindowExposed(&f));
+        test::ComputerWins(3);
+        auto* dialog = win::App().frmGamestatus.IfLoaded();
+        QVERIFY(dialog && QTest::qWaitForWindowExposed(dialog));
+        // The frames as the window manager draws them, once it has said how wide.
+        QTRY_VERIFY(dialog->frameGeometry() != dialog->geometry() && f.frameGeometry() != f.geometry());
+        QVERIFY2(f.frameGeometry().contains(dialog->frameGeometry()),
+                 qPrintable(QStringLiteral("dialog %1,%2 %3x%4 over the main window %5,%6 %7x%8")
+                                .arg(dialog->frameGeometry().x()).arg(dialog->frameGeometry().y())
+                                .arg(dialog->frameGeometry().width()).arg(dialog->frameGeometry().height())
+                                .arg(f.frameGeometry().x()).arg(f.frameGeometry().y())
+                                .arg(f.frameGeometry().width()).arg(f.frameGeometry().height())));
+        const QRect centred = QRect(QPoint(), dialog->size()).translated(f.geometry().center() - dialog->rect().center());
+        QVERIFY((dialog->geometry().center() - centred.center()).manhattanLength() <= 2);
+        const auto* status = win::App().Bingomsg().lblMsg;
+        QVERIFY(!dialog->frameGeometry().intersects(QRect(status->mapToGlobal(QPoint()), status->size())));
     }
 };
 

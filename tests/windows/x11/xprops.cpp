@@ -3,6 +3,8 @@
 #include <QGuiApplication>
 #include <QString>
 #include <QWidget>
+#include <algorithm>
+#include <array>
 #include <cstdlib>
 #include <cstring>
 #include <xcb/xtest.h>
@@ -54,16 +56,52 @@ QList<uint32_t> Values(xcb_window_t window, const char* name) {
 
 QList<uint32_t> Values(const QWidget* w, const char* name) { return Values(xcb_window_t(w->winId()), name); }
 
-QString WmTitle(const QWidget* w) {
-    const auto net = Property(w, "_NET_WM_NAME");
+QString WmTitle(xcb_window_t window) {
+    const auto net = Property(window, "_NET_WM_NAME");
     if (net && !net->isEmpty()) return QString::fromUtf8(*net);
-    return QString::fromLatin1(Property(w, "WM_NAME").value_or(QByteArray()));
+    return QString::fromLatin1(Property(window, "WM_NAME").value_or(QByteArray()));
 }
 
-QList<uint32_t> Stacking() {
-    xcb_connection_t* c = Connection();
-    const xcb_screen_t* screen = xcb_setup_roots_iterator(xcb_get_setup(c)).data;
-    return Values(screen->root, "_NET_CLIENT_LIST_STACKING");
+QString WmTitle(const QWidget* w) { return WmTitle(xcb_window_t(w->winId())); }
+
+static xcb_window_t Root() {
+    return xcb_setup_roots_iterator(xcb_get_setup(Connection())).data->root;
+}
+
+QList<uint32_t> Stacking() { return Values(Root(), "_NET_CLIENT_LIST_STACKING"); }
+
+// A client message to the root window, where the window manager listens.
+static void ToWindowManager(const QWidget* w, const char* type, std::array<uint32_t, 5> data) {
+    xcb_client_message_event_t event{};
+    event.response_type = XCB_CLIENT_MESSAGE;
+    event.format = 32;
+    event.window = xcb_window_t(w->winId());
+    event.type = Atom(type);
+    std::copy(data.begin(), data.end(), event.data.data32);
+    xcb_send_event(Connection(), 0, Root(),
+                   XCB_EVENT_MASK_SUBSTRUCTURE_REDIRECT | XCB_EVENT_MASK_SUBSTRUCTURE_NOTIFY,
+                   reinterpret_cast<const char*>(&event));
+    xcb_flush(Connection());
+}
+
+constexpr uint32_t kFromPager = 2;   // the source indication of a request made for the player
+
+void Iconify(const QWidget* w) { ToWindowManager(w, "WM_CHANGE_STATE", {3 /* IconicState */, 0, 0, 0, 0}); }
+
+void Activate(const QWidget* w) { ToWindowManager(w, "_NET_ACTIVE_WINDOW", {kFromPager, XCB_CURRENT_TIME, 0, 0, 0}); }
+
+void Maximize(const QWidget* w) {
+    ToWindowManager(w, "_NET_WM_STATE",
+                    {1 /* add */, Atom("_NET_WM_STATE_MAXIMIZED_VERT"), Atom("_NET_WM_STATE_MAXIMIZED_HORZ"),
+                     kFromPager, 0});
+}
+
+void MoveResize(const QWidget* w, const QRect& client) {
+    constexpr uint32_t kStaticGravity = 10;   // the client area itself is placed
+    constexpr uint32_t kAllFour = 0xF00;      // x, y, width and height are given
+    ToWindowManager(w, "_NET_MOVERESIZE_WINDOW",
+                    {kStaticGravity | kAllFour | (kFromPager << 12), uint32_t(client.x()), uint32_t(client.y()),
+                     uint32_t(client.width()), uint32_t(client.height())});
 }
 
 void ClickScreen(QPoint at) {

@@ -5,6 +5,7 @@
 #include <QByteArray>
 #include <QList>
 #include <QPoint>
+#include <QRect>
 #include <cstdint>
 #include <optional>
 #include <xcb/xcb.h>
@@ -24,10 +25,20 @@ QList<uint32_t> Values(xcb_window_t window, const char* name);
 QList<uint32_t> Values(const QWidget* w, const char* name);
 
 // What a window manager shows as the title: _NET_WM_NAME, else WM_NAME.
+QString WmTitle(xcb_window_t window);
 QString WmTitle(const QWidget* w);
 
 // The root window's client list, bottom first, as the window manager stacks it.
 QList<uint32_t> Stacking();
+
+// Requests to the window manager, as a pager or a task bar sends them for the
+// player: iconify (WM_CHANGE_STATE), bring back and activate
+// (_NET_ACTIVE_WINDOW), maximise (_NET_WM_STATE), and move and resize the
+// client area to a rectangle of the screen (_NET_MOVERESIZE_WINDOW).
+void Iconify(const QWidget* w);
+void Activate(const QWidget* w);
+void Maximize(const QWidget* w);
+void MoveResize(const QWidget* w, const QRect& client);
 
 // A left click at a point of the screen, sent to the X server as input from
 // the mouse (XTEST), so that the window manager sees it as the player's.
