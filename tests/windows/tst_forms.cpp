@@ -174,7 +174,8 @@ private slots:
     }
 
     // Return presses the focused push button, Escape the cancel button;
-    // Return elsewhere presses nothing.
+    // Return elsewhere presses nothing, and neither key does with Ctrl, Alt
+    // or Shift held. A key the form does not use goes on unaccepted.
     void returnAndEscape() {
         FormHandle<DialogProbe> dialog;
         DialogProbe& d = dialog();
@@ -187,6 +188,12 @@ private slots:
         QTest::keyClick(d.ok, Qt::Key_Return);
         QTest::keyClick(d.ok, Qt::Key_Enter, Qt::KeypadModifier);
         QCOMPARE(ok, 2);
+        for (const Qt::KeyboardModifier held : {Qt::ControlModifier, Qt::AltModifier, Qt::ShiftModifier}) {
+            QTest::keyClick(d.ok, Qt::Key_Return, held);
+            QTest::keyClick(d.ok, Qt::Key_Escape, held);
+        }
+        QCOMPARE(ok, 2);
+        QCOMPARE(cancel, 0);
         QTest::keyClick(d.ok, Qt::Key_Escape);
         QCOMPARE(cancel, 1);
         d.text->setFocus();
@@ -195,7 +202,9 @@ private slots:
         QCOMPARE(ok, 2);
         QCOMPARE(cancel, 2);
         d.cancel->setEnabled(false);
-        QTest::keyClick(d.text, Qt::Key_Escape);
+        QKeyEvent escape(QEvent::KeyPress, Qt::Key_Escape, Qt::NoModifier);
+        QApplication::sendEvent(&d, &escape);
+        QVERIFY(!escape.isAccepted());
         QCOMPARE(cancel, 2);
     }
 
@@ -241,6 +250,19 @@ private slots:
         QCOMPARE(g.resizes, before + 1);
         probe->SetWindowState(vbNormal);
         QCOMPARE(g.resizes, before + 2);
+
+        // A hidden window keeps the state it is given to itself and shows with it.
+        probe->SetWindowState(vbMinimized);
+        QVERIFY(!probe->isVisible());
+        QCOMPARE(g.resizes, before + 3);
+        probe->Show();
+        QVERIFY(probe->isVisible());
+        QVERIFY(probe->isMinimized());
+        QCOMPARE(probe->WindowState(), int(vbMinimized));
+        const int shown = g.resizes;
+        probe->SetWindowState(vbNormal);
+        QVERIFY(!probe->isMinimized());
+        QVERIFY(g.resizes > shown);
     }
 
     void geometryIsInTwipsAndColoursHaveRedInTheLowByte() {
