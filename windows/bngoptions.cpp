@@ -2,6 +2,9 @@
 
 #include <QMouseEvent>
 #include <QSignalBlocker>
+#include <QStyle>
+#include <QStyleOptionComboBox>
+#include <climits>
 
 #include "engine/example_pattern.h"
 #include "engine/geometry.h"
@@ -73,6 +76,17 @@ forms::Label* BoldLabel(QWidget* parent, const char* name, const QString& captio
     auto* l = new forms::Label(parent, QLatin1String(name), caption);
     l->setFont(forms::VbFont(8.25, true));
     return l;
+}
+
+// The room for a closed list's entry: the style's text field, less the pixel
+// that Fusion leaves on either side of the text it draws there.
+int EntryRoom(const QComboBox* box) {
+    QStyleOptionComboBox option;
+    option.initFrom(box);
+    option.editable = box->isEditable();
+    option.frame = box->hasFrame();
+    return box->style()->subControlRect(QStyle::CC_ComboBox, &option, QStyle::SC_ComboBoxEditField, box).width() -
+           2;
 }
 
 }  // namespace
@@ -196,6 +210,21 @@ void BngOptions::FillLists() {
     for (const char* name : kGameKindNames) Combo2->addItem(QLatin1String(name));
     cmbSeconds->addItems({QStringLiteral("5 Seconds"), QStringLiteral("10 Seconds"), QStringLiteral("15 Seconds")});
     for (int i = 1; i <= 6; ++i) cmbPlayers->addItem(QStringLiteral("%1 Pc player").arg(i));
+
+    // "B & O Railroad Tracks" is wider than a closed list in the dialog's own
+    // face. The four lists share one face, the narrower one of the game names,
+    // made smaller if an entry still does not fit.
+    const std::initializer_list<QComboBox*> lists = {Combo1, Combo2, cmbSeconds, cmbPlayers};
+    QStringList entries;
+    int room = INT_MAX;
+    for (QComboBox* box : lists) {
+        for (int i = 0; i < box->count(); ++i) entries << box->itemText(i);
+        room = qMin(room, EntryRoom(box));
+    }
+    QFont font = forms::VbFont(8.25);
+    font.setStretch(QFont::SemiCondensed);
+    font = forms::FittingFont(font, entries, room);
+    for (QComboBox* box : lists) box->setFont(font);
 }
 
 void BngOptions::Form_Load() {

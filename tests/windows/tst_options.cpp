@@ -3,6 +3,7 @@
 // and the network panel under the lists.
 #include <QComboBox>
 #include <QPushButton>
+#include <QStyleOptionComboBox>
 #include <QtTest>
 
 #include "engine/geometry.h"
@@ -20,6 +21,18 @@ QStringList Items(QComboBox* box) {
     QStringList items;
     for (int i = 0; i < box->count(); ++i) items << box->itemText(i);
     return items;
+}
+
+// The width the style gives the chosen entry of a closed list: its text field,
+// found from the state the list itself hands the style, less the pixel the
+// text is drawn in from either side.
+int TextRoom(const QComboBox* box) {
+    struct Open : QComboBox {
+        using QComboBox::initStyleOption;
+    };
+    QStyleOptionComboBox option;
+    (box->*&Open::initStyleOption)(&option);
+    return box->style()->subControlRect(QStyle::CC_ComboBox, &option, QStyle::SC_ComboBoxEditField, box).width() - 2;
 }
 
 // Runs check on the options dialog once Play has opened it, then cancels it.
@@ -86,6 +99,30 @@ private slots:
             QCOMPARE(d.lblHelp->toolTip(), QStringLiteral("Click here if you would like help on this game."));
         });
         QVERIFY(seen);
+    }
+
+    // Each list keeps its width and place, all four in one font, and shows
+    // every entry whole when it is the chosen one.
+    void everyListShowsEachEntryWhole() {
+        test::Session s;
+        WithDialog([](win::BngOptions& d) {
+            const QList<QComboBox*> lists = {d.Combo1, d.Combo2, d.cmbSeconds, d.cmbPlayers};
+            const int tops[] = {360, 960, 1560, 2160};
+            for (int k = 0; k < lists.size(); ++k) {
+                QComboBox* box = lists[k];
+                QCOMPARE(box->geometry(), QRect(forms::Px(240), forms::Px(tops[k]), forms::Px(2055), forms::Px(315)));
+                QCOMPARE(box->font(), d.Combo1->font());
+                for (int i = 0; i < box->count(); ++i) {
+                    box->setCurrentIndex(i);
+                    const int needed = QFontMetrics(box->font()).horizontalAdvance(box->currentText());
+                    const int room = TextRoom(box);
+                    QVERIFY2(needed <= room, qPrintable(QStringLiteral("%1 needs %2 px of %3")
+                                                            .arg(box->currentText())
+                                                            .arg(needed)
+                                                            .arg(room)));
+                }
+            }
+        });
     }
 
     void startStoresEveryListValue_data() {
