@@ -323,6 +323,32 @@ private slots:
         }));
     }
 
+    // Return pressed again and again on "Next >" reads the pages in turn. The
+    // last page disables "Next >" under the focus, which goes to "< Back"
+    // rather than on to "Cancel": a press more turns back and never closes
+    // help. At the introduction the same, the other way.
+    void returnKeptPressedOnThePageButtonsNeverClosesHelp() {
+        test::Session s;
+        auto& S = win::App().S;
+        QVERIFY(test::InHelp([&](win::frmHelp& h) {
+            Key(h, Qt::Key_Return);   // "1) What is Bingo"
+            while (Focus(h) != h.cmdNext) Key(h, Qt::Key_Tab);
+            for (int page = 0; page <= 11; ++page) Key(h, Qt::Key_Return);
+            QCOMPARE(S.HelpTopic, int16_t(11));
+            Key(h, Qt::Key_Return);
+            QVERIFY2(!h.IsUnloaded(), "help closed");
+            QCOMPARE(S.HelpTopic, int16_t(10));
+            QCOMPARE(Focus(h), h.cmdBack);
+
+            for (int page = 9; page >= -1; --page) Key(h, Qt::Key_Return);
+            QCOMPARE(S.HelpTopic, int16_t(-1));
+            Key(h, Qt::Key_Return);
+            QVERIFY2(!h.IsUnloaded(), "help closed");
+            QCOMPARE(S.HelpTopic, int16_t(0));
+            QCOMPARE(Focus(h), h.cmdNext);
+        }));
+    }
+
     // Under the options-help panel neither the contents list nor the page
     // area takes the focus; the areas and "Help on Bingo" are chosen from the
     // keyboard.
