@@ -333,6 +333,13 @@ private slots:
             Key(h, Qt::Key_Space);
             QVERIFY(h.pctContents->isVisible());
             QCOMPARE(Focus(h), h.lblcontents[0]);
+            // A key held on "Contents" repeats on the entry that has taken the
+            // focus: no repeat chooses it.
+            for (Qt::Key key : {Qt::Key_Return, Qt::Key_Space}) {
+                QKeyEvent repeat(QEvent::KeyPress, key, Qt::NoModifier, QString(), true);
+                QApplication::sendEvent(h.lblcontents[0], &repeat);
+            }
+            QVERIFY(h.pctContents->isVisible());
             Key(h, Qt::Key_Up);   // the first entry is the end of the list
             QCOMPARE(Focus(h), h.lblcontents[0]);
             for (int i = 0; i < 3; ++i) Key(h, Qt::Key_Down);
