@@ -358,6 +358,20 @@ void frmHelp::KeepTheKeyboardInFront() {
     }
 }
 
+// Qt moves the focus off a control disabled under it through here, on down
+// the tab order. From "Next >" on the last page (or "< Back" on the
+// introduction) that would be "Cancel", and one press more of a key held on
+// the button would close help: the other page button takes the focus instead.
+bool frmHelp::focusNextPrevChild(bool next) {
+    QWidget* const from = focusWidget();
+    QPushButton* const other = from == cmdNext ? cmdBack : from == cmdBack ? cmdNext : nullptr;
+    if (other && !from->isEnabled() && other->isEnabled()) {
+        other->setFocus(Qt::OtherFocusReason);
+        return true;
+    }
+    return Form::focusNextPrevChild(next);
+}
+
 // Page p: its picture shown and its text in lblHelp.
 void frmHelp::ShowPage(int page) {
     if (!IsPage(page)) return;

@@ -79,6 +79,9 @@ public:
     forms::Label* Label2 = nullptr;
     forms::Label* lblHlp = nullptr;
 
+protected:
+    bool focusNextPrevChild(bool next) override;
+
 private:
     void ShowPage(int page);
     void KeepTheKeyboardInFront();

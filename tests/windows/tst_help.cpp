@@ -96,6 +96,40 @@ QStringList Inside(const QWidgetList& walk, std::initializer_list<QWidget*> pane
 
 void Key(QWidget& window, Qt::Key key) { QTest::keyClick(Focus(window), key); }
 
+// Whether a dotted line of the colour runs along a row of the picture: a
+// dozen dots or more, evenly spaced, as a focus frame draws its edges.
+bool HasDottedRow(const QImage& picture, QColor colour) {
+    const QImage image = picture.convertToFormat(QImage::Format_ARGB32);
+    for (int y = 0; y < image.height(); ++y) {
+        int last = -1, step = 0, dots = 0;
+        for (int x = 0; x < image.width(); ++x) {
+            if (image.pixel(x, y) != colour.rgba()) continue;
+            const int gap = x - last;
+            if (last >= 0 && (gap == 2 || gap == 3) && (dots == 1 || gap == step)) {
+                step = gap;
+                ++dots;
+            } else {
+                dots = 1;
+            }
+            last = x;
+            if (dots >= 12) return true;
+        }
+    }
+    return false;
+}
+
+// The entries, areas and link of the window that are drawn with a focus frame.
+QStringList Framed(const win::frmHelp& h) {
+    QList<forms::Label*> labels(h.lblcontents.begin(), h.lblcontents.end());
+    labels.append(QList<forms::Label*>(h.lblobject.begin(), h.lblobject.end()));
+    labels << h.lblHlp;
+    QStringList framed;
+    for (forms::Label* label : labels)
+        if (HasDottedRow(label->grab().toImage(), label->palette().color(QPalette::WindowText)))
+            framed << label->objectName();
+    return framed;
+}
+
 }  // namespace
 
 class HelpTest : public QObject {
@@ -299,14 +333,20 @@ private slots:
             Key(h, Qt::Key_Space);
             QVERIFY(h.pctContents->isVisible());
             QCOMPARE(Focus(h), h.lblcontents[0]);
-            const QImage unfocused = h.lblcontents[2]->grab().toImage();
+            // A key held on "Contents" repeats on the entry that has taken the
+            // focus: no repeat chooses it.
+            for (Qt::Key key : {Qt::Key_Return, Qt::Key_Space}) {
+                QKeyEvent repeat(QEvent::KeyPress, key, Qt::NoModifier, QString(), true);
+                QApplication::sendEvent(h.lblcontents[0], &repeat);
+            }
+            QVERIFY(h.pctContents->isVisible());
             Key(h, Qt::Key_Up);   // the first entry is the end of the list
             QCOMPARE(Focus(h), h.lblcontents[0]);
             for (int i = 0; i < 3; ++i) Key(h, Qt::Key_Down);
             QCOMPARE(Focus(h), h.lblcontents[3]);
             Key(h, Qt::Key_Left);
             QCOMPARE(Focus(h), h.lblcontents[2]);
-            QVERIFY2(h.lblcontents[2]->grab().toImage() != unfocused, "the focused entry looks as before");
+            QCOMPARE(Framed(h), QStringList{h.lblcontents[2]->objectName()});
             // The keys leave the colours as the last choice left them.
             for (int i = 0; i < 13; ++i) QCOMPARE(h.lblcontents[i]->ForeColor(), i == 0 ? kHighlight : kNormal);
             Key(h, Qt::Key_Space);
@@ -321,6 +361,68 @@ private slots:
             Key(h, Qt::Key_Enter);
             QCOMPARE(S.HelpTopic, int16_t(11));
         }));
+    }
+
+    // Return pressed again and again on "Next >" reads the pages in turn. The
+    // last page disables "Next >" under the focus, which goes to "< Back"
+    // rather than on to "Cancel": a press more turns back and never closes
+    // help. At the introduction the same, the other way.
+    void returnKeptPressedOnThePageButtonsNeverClosesHelp() {
+        test::Session s;
+        auto& S = win::App().S;
+        QVERIFY(test::InHelp([&](win::frmHelp& h) {
+            Key(h, Qt::Key_Return);   // "1) What is Bingo"
+            while (Focus(h) != h.cmdNext) Key(h, Qt::Key_Tab);
+            for (int page = 0; page <= 11; ++page) Key(h, Qt::Key_Return);
+            QCOMPARE(S.HelpTopic, int16_t(11));
+            Key(h, Qt::Key_Return);
+            QVERIFY2(!h.IsUnloaded(), "help closed");
+            QCOMPARE(S.HelpTopic, int16_t(10));
+            QCOMPARE(Focus(h), h.cmdBack);
+
+            for (int page = 9; page >= -1; --page) Key(h, Qt::Key_Return);
+            QCOMPARE(S.HelpTopic, int16_t(-1));
+            Key(h, Qt::Key_Return);
+            QVERIFY2(!h.IsUnloaded(), "help closed");
+            QCOMPARE(S.HelpTopic, int16_t(0));
+            QCOMPARE(Focus(h), h.cmdNext);
+        }));
+    }
+
+    // The focus frames show once the keyboard has been used in the window, as
+    // the push buttons' do: a player who only clicks never sees one.
+    void focusFramesShowOnceTheKeyboardIsUsed() {
+        test::Session s;
+        bool ran = false;
+        test::WhenHelp([&](win::frmHelp& h) {
+            QCOMPARE(Focus(h), h.lblcontents[0]);
+            QCOMPARE(Framed(h), QStringList());
+            QTest::mouseClick(h.lblcontents[3], Qt::LeftButton);
+            QTest::mouseClick(h.Command1, Qt::LeftButton);   // "Contents"
+            QCOMPARE(Focus(h), h.lblcontents[0]);
+            QCOMPARE(Framed(h), QStringList());
+            Key(h, Qt::Key_Tab);
+            QCOMPARE(Framed(h), QStringList{h.lblcontents[1]->objectName()});
+        }, &ran);
+        test::Action(QStringLiteral("bngFullhelp"))->trigger();
+        QVERIFY(ran);
+
+        // The options-help panel, opened by a click on the options dialog's
+        // Help; there the first keys are arrows.
+        InOptionsDialog([&](win::BngOptions& dialog) {
+            bool ranPanel = false;
+            test::WhenHelp([&](win::frmHelp& h) {
+                QCOMPARE(Focus(h), h.lblobject[0]);
+                QCOMPARE(Framed(h), QStringList());
+                ClickPanel(h, 1200, 1260);   // the game-type area
+                QCOMPARE(Focus(h), h.lblobject[1]);
+                QCOMPARE(Framed(h), QStringList());
+                Key(h, Qt::Key_Down);
+                QCOMPARE(Framed(h), QStringList{h.lblobject[2]->objectName()});
+            }, &ranPanel);
+            QTest::mouseClick(dialog.cmdHelp, Qt::LeftButton);
+            QVERIFY(ranPanel);
+        });
     }
 
     // Under the options-help panel neither the contents list nor the page

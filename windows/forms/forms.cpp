@@ -468,13 +468,17 @@ void Label::FocusSibling(int step) {
     }
     const qsizetype here = row.indexOf(this);
     const qsizetype at = here + step;
+    // Moved by a key as Tab moves it, the focus marks the window as one where
+    // the keyboard is in use, so that the frames show from here on.
     if (here >= 0 && at >= 0 && at < row.size())
         row[at]->setFocus(step < 0 ? Qt::BacktabFocusReason : Qt::TabFocusReason);
 }
 
 void Label::paintEvent(QPaintEvent* e) {
     QLabel::paintEvent(e);
-    if (!keyboardChoosable_ || !hasFocus()) return;
+    // As on push buttons, the focus shows once the keyboard has moved it in
+    // this window: a player who only clicks never sees a frame.
+    if (!keyboardChoosable_ || !hasFocus() || !window()->testAttribute(Qt::WA_KeyboardFocusChange)) return;
     // The frame lies round the text, or round the whole label when it has none
     // (a click area over a picture).
     QRect frame = rect();

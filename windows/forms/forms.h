@@ -249,8 +249,9 @@ public:
 
     // A label that the player chooses with the mouse can be made one to choose
     // from the keyboard as well: it then takes the focus, shows it with a
-    // dotted frame, runs its click on Return, Enter or Space, and hands the
-    // focus to the previous or next such label of its parent on the arrow keys.
+    // dotted frame once the keyboard is in use in its window, runs its click
+    // on Return, Enter or Space, and hands the focus to the previous or next
+    // such label of its parent on the arrow keys.
     void SetKeyboardChoosable(bool on);
 
 signals:
