@@ -346,8 +346,6 @@ void Card(QPainter& p, const QRectF& r, int index) { Cached(p, r, "card", index,
 void Dot(QPainter& p, const QRectF& r, int index) { Cached(p, r, "dot", index, &DrawDot); }
 void Ball(QPainter& p, const QRectF& r, int index) { Cached(p, r, "ball", index, &DrawBall); }
 
-QPolygonF BallFace(const QRectF& r, int frame) { return Patch(r, FaceDirection(frame)); }
-qreal BallFaceRim(const QRectF& r) { return PatchRim(r); }
 
 QCursor LinkPointer() {
     const qreal dpr = qApp ? qApp->devicePixelRatio() : 1.0;

@@ -4,7 +4,6 @@
 #pragma once
 
 #include <QCursor>
-#include <QPolygonF>
 
 #include "windows/forms/forms.h"
 
@@ -24,11 +23,6 @@ void Dot(QPainter& p, const QRectF& r, int index);
 // Frame 0..12 of the turning ball; frame 0 is the ball at rest, its number
 // patch where the called ball's text appears.
 void Ball(QPainter& p, const QRectF& r, int index);
-// The outline of frame 0..12's number face on the ball drawn in r, in r's
-// coordinates (empty when the face is turned away), and the width of the gold
-// rim drawn along it.
-QPolygonF BallFace(const QRectF& r, int frame);
-qreal BallFaceRim(const QRectF& r);
 
 inline constexpr int kBallFrames = 13;
 inline constexpr int kDotColors = 5;
