@@ -115,7 +115,7 @@ private slots:
         test::Session s;
         auto& f = win::App().Form1();
         QVERIFY(QTest::qWaitForWindowExposed(&f));
-        QTest::qWait(200);   // the window manager's placing
+        QTRY_VERIFY(f.frameGeometry() != f.geometry());   // placed and framed by the window manager
         const QRect normal = f.geometry();
         const QSize game(forms::Px(9300 - 120), normal.height());
 
