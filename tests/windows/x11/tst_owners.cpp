@@ -23,7 +23,6 @@ namespace {
 
 constexpr uint32_t kMinSize = 16;   // the WM_NORMAL_HINTS flags
 constexpr uint32_t kMaxSize = 32;
-constexpr uint32_t kIconicState = 3;  // WM_STATE
 
 uint32_t Id(const QWidget* w) { return uint32_t(w->winId()); }
 
@@ -46,11 +45,6 @@ bool StackedAbove(const QWidget* upper, const QWidget* lower) {
     const qsizetype u = order.indexOf(Id(upper));
     const qsizetype l = order.indexOf(Id(lower));
     return u >= 0 && l >= 0 && u > l;
-}
-
-bool Iconic(const QWidget* w) {
-    const QList<uint32_t> state = x11::Values(w, "WM_STATE");
-    return !state.isEmpty() && state.front() == kIconicState;
 }
 
 // A point of the main window's client area that the dialog does not cover.
@@ -156,11 +150,11 @@ private slots:
         QVERIFY(StackedAbove(dialog, &f));
 
         f.showMinimized();
-        QTRY_VERIFY(Iconic(&f));
-        QTRY_VERIFY(Iconic(dialog));
+        QTRY_VERIFY(x11::Iconic(&f));
+        QTRY_VERIFY(x11::Iconic(dialog));
         f.showNormal();
-        QTRY_VERIFY(!Iconic(&f));
-        QTRY_VERIFY(!Iconic(dialog));
+        QTRY_VERIFY(!x11::Iconic(&f));
+        QTRY_VERIFY(!x11::Iconic(dialog));
         QTRY_VERIFY(StackedAbove(dialog, &f));
     }
 

@@ -15,14 +15,8 @@ namespace x11 = test::x11;
 namespace {
 
 constexpr uint32_t kMinSize = 16;   // the WM_NORMAL_HINTS flag
-constexpr uint32_t kIconicState = 3;
 
 const QString kBoardTitle = QStringLiteral("Pelloric message board");
-
-bool Iconic(const QWidget* w) {
-    const QList<uint32_t> state = x11::Values(w, "WM_STATE");
-    return !state.isEmpty() && state.front() == kIconicState;
-}
 
 // Whether the window manager lists a window with the board's title: it does
 // from the moment the window is first mapped, iconified or not.
@@ -45,11 +39,11 @@ void MinimiseAndRestoreTwice(const std::function<void()>& whileMinimised, const 
     auto& f = win::App().Form1();
     for (int round = 0; round < 2; ++round) {
         x11::Iconify(&f);
-        QTRY_VERIFY(Iconic(&f));
+        QTRY_VERIFY(x11::Iconic(&f));
         QTRY_COMPARE(f.WindowState(), int(forms::vbMinimized));
         whileMinimised();
         x11::Activate(&f);
-        QTRY_VERIFY(!Iconic(&f));
+        QTRY_VERIFY(!x11::Iconic(&f));
         QTRY_COMPARE(f.WindowState(), int(forms::vbNormal));
         QTest::qWait(300);   // whatever the window manager does next
         afterRestore();
@@ -97,9 +91,9 @@ private slots:
         test::PlayAndStart({});
         auto& board = win::App().Bingomsg();
         QVERIFY(QTest::qWaitForWindowExposed(&board));
-        MinimiseAndRestoreTwice([&] { QTRY_VERIFY(Iconic(&board)); },
+        MinimiseAndRestoreTwice([&] { QTRY_VERIFY(x11::Iconic(&board)); },
                                 [&] {
-                                    QTRY_VERIFY(!Iconic(&board));
+                                    QTRY_VERIFY(!x11::Iconic(&board));
                                     QVERIFY(board.isVisible());
                                 });
 

@@ -64,6 +64,13 @@ QString WmTitle(xcb_window_t window) {
 
 QString WmTitle(const QWidget* w) { return WmTitle(xcb_window_t(w->winId())); }
 
+constexpr uint32_t kIconicState = 3;   // WM_STATE and WM_CHANGE_STATE
+
+bool Iconic(const QWidget* w) {
+    const QList<uint32_t> state = Values(w, "WM_STATE");
+    return !state.isEmpty() && state.front() == kIconicState;
+}
+
 static xcb_window_t Root() {
     return xcb_setup_roots_iterator(xcb_get_setup(Connection())).data->root;
 }
@@ -86,7 +93,7 @@ static void ToWindowManager(const QWidget* w, const char* type, std::array<uint3
 
 constexpr uint32_t kFromPager = 2;   // the source indication of a request made for the player
 
-void Iconify(const QWidget* w) { ToWindowManager(w, "WM_CHANGE_STATE", {3 /* IconicState */, 0, 0, 0, 0}); }
+void Iconify(const QWidget* w) { ToWindowManager(w, "WM_CHANGE_STATE", {kIconicState, 0, 0, 0, 0}); }
 
 void Activate(const QWidget* w) { ToWindowManager(w, "_NET_ACTIVE_WINDOW", {kFromPager, XCB_CURRENT_TIME, 0, 0, 0}); }
 

@@ -28,6 +28,9 @@ QList<uint32_t> Values(const QWidget* w, const char* name);
 QString WmTitle(xcb_window_t window);
 QString WmTitle(const QWidget* w);
 
+// Whether the window manager has iconified the window (WM_STATE).
+bool Iconic(const QWidget* w);
+
 // The root window's client list, bottom first, as the window manager stacks it.
 QList<uint32_t> Stacking();
 
