@@ -262,14 +262,10 @@ void Form::ResizeTo(int widthPx, int heightPx) {
     setMinimumSize(0, 0);
     setMaximumSize(QWIDGETSIZE_MAX, QWIDGETSIZE_MAX);
     resize(widthPx, heightPx);
-    SetLeastSize(gameSize_);
-}
-
-void Form::SetLeastSize(QSize size) {
     if (style_ == FormStyle::Dialog)
-        setFixedSize(size);
+        setFixedSize(gameSize_);
     else
-        setMinimumSize(size);
+        setMinimumSize(gameSize_);
 }
 
 void Form::SetClientSize(int width, int height) {

@@ -149,7 +149,6 @@ private:
     template <class T>
     friend class FormHandle;
     void ResizeTo(int widthPx, int heightPx);
-    void SetLeastSize(QSize size);
     void JoinOwner(bool modal);
     void ShowWithState();
     void LeaveScreen();
