@@ -5,15 +5,15 @@
 # reach it: when several tests started theirs together, a test has seen its
 # display named but not reachable.
 x11_display_start() {
-  local lock attempt
+  local lock attempt started=no
   exec {lock}>"${TMPDIR:-/tmp}/pelloric-xvfb.lock"
   flock "$lock"
   for attempt in 1 2 3; do
-    x11_try_start && break
+    if x11_try_start; then started=yes; break; fi
     x11_display_stop
   done
   exec {lock}>&-
-  if ! xprop -root >/dev/null 2>&1; then
+  if [ "$started" != yes ]; then
     echo "Xvfb did not start:" >&2
     cat "$x11_dir/xvfb.log" >&2
     return 1

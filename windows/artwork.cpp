@@ -346,7 +346,6 @@ void Card(QPainter& p, const QRectF& r, int index) { Cached(p, r, "card", index,
 void Dot(QPainter& p, const QRectF& r, int index) { Cached(p, r, "dot", index, &DrawDot); }
 void Ball(QPainter& p, const QRectF& r, int index) { Cached(p, r, "ball", index, &DrawBall); }
 
-
 QCursor LinkPointer() {
     const qreal dpr = qApp ? qApp->devicePixelRatio() : 1.0;
     QPixmap pm(QSize(qCeil(32 * dpr), qCeil(32 * dpr)));

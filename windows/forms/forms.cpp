@@ -256,42 +256,45 @@ void Form::hideEvent(QHideEvent* e) {
     if (!e->spontaneous()) hiddenState_ = StateOf(windowState());
 }
 
+// The size the game gives the window's frame and client area, from its outer
+// width and height.
+QSize Form::GameSize() const {
+    return {qMax(1, Px(outerWidth_ - kFrameWidthTwips)), qMax(1, Px(outerHeight_ - kFrameHeightTwips))};
+}
+
 // The size the game gives a window is the least it can be dragged to: its
 // controls lie at fixed places. A dialog keeps exactly that size.
-void Form::ResizeTo(int widthPx, int heightPx) {
+void Form::ResizeTo(QSize now) {
     setMinimumSize(0, 0);
     setMaximumSize(QWIDGETSIZE_MAX, QWIDGETSIZE_MAX);
-    resize(widthPx, heightPx);
+    resize(now);
     if (style_ == FormStyle::Dialog)
-        setFixedSize(gameSize_);
+        setFixedSize(GameSize());
     else
-        setMinimumSize(gameSize_);
+        setMinimumSize(GameSize());
 }
 
 void Form::SetClientSize(int width, int height) {
     outerWidth_ = width + kFrameWidthTwips;
     outerHeight_ = height + kFrameHeightTwips + Twips(menuPx_);
     client_->setGeometry(0, menuPx_, Px(width), Px(height));
-    gameSize_ = QSize(Px(width), Px(height) + menuPx_);
-    ResizeTo(gameSize_.width(), gameSize_.height());
+    ResizeTo(GameSize());
 }
 
 // Setting the width changes the width alone: a window the player made taller
 // stays so, though it can still be made as low as the game's height.
 void Form::SetOuterWidth(int width) {
     outerWidth_ = width;
-    const int px = qMax(1, Px(width - kFrameWidthTwips));
+    const int px = GameSize().width();
     client_->resize(px, client_->height());
-    gameSize_.setWidth(px);
-    ResizeTo(px, height());
+    ResizeTo({px, height()});
 }
 
 void Form::SetOuterHeight(int height) {
     outerHeight_ = height;
-    const int px = qMax(1, Px(height - kFrameHeightTwips));
+    const int px = GameSize().height();
     client_->setGeometry(0, menuPx_, client_->width(), qMax(1, px - menuPx_));
-    gameSize_.setHeight(px);
-    ResizeTo(width(), px);
+    ResizeTo({width(), px});
 }
 
 void Form::SetScreenPos(int left, int top) {

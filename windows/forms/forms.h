@@ -148,7 +148,8 @@ protected:
 private:
     template <class T>
     friend class FormHandle;
-    void ResizeTo(int widthPx, int heightPx);
+    QSize GameSize() const;
+    void ResizeTo(QSize now);
     void JoinOwner(bool modal);
     void ShowWithState();
     void LeaveScreen();
@@ -161,8 +162,6 @@ private:
     int menuPx_ = 0;
     int outerWidth_ = 0;
     int outerHeight_ = 0;
-    // The size the game gives the window: the least the player can drag it to.
-    QSize gameSize_;
     // The state a hidden window was given, in force once it is shown.
     int hiddenState_ = vbNormal;
     bool placed_ = false;

@@ -14,8 +14,6 @@ namespace x11 = test::x11;
 
 namespace {
 
-constexpr uint32_t kMinSize = 16;   // the WM_NORMAL_HINTS flag
-
 const QString kBoardTitle = QStringLiteral("Pelloric message board");
 
 // Whether the window manager lists a window with the board's title: it does
@@ -24,13 +22,6 @@ bool BoardListed() {
     for (uint32_t id : x11::Stacking())
         if (x11::WmTitle(id) == kBoardTitle) return true;
     return false;
-}
-
-// The least size the window manager lets the player drag the window to.
-QSize LeastSize(const QWidget* w) {
-    const QList<uint32_t> h = x11::Values(w, "WM_NORMAL_HINTS");
-    if (h.size() < 7 || !(h[0] & kMinSize)) return {};
-    return {int(h[5]), int(h[6])};
 }
 
 // The main window iconified and brought back by the window manager, as the
@@ -124,7 +115,7 @@ private slots:
         QTest::qWait(300);
         QCOMPARE(f.geometry(), QRect(normal.topLeft(), game));
         QCOMPARE(f.WindowState(), int(forms::vbNormal));
-        QCOMPARE(LeastSize(&f), game);
+        QCOMPARE(x11::SizeHintsOf(&f).least, game);
 
         // Dragged taller: Start keeps the height the player gave it, and the
         // window can still be dragged back down to the game's size.
@@ -133,7 +124,7 @@ private slots:
         test::Action(QStringLiteral("bngPlay"))->trigger();   // End Play
         test::PlayAndStart({});
         QCOMPARE(f.size(), game + QSize(0, 120));
-        QCOMPARE(LeastSize(&f), game);
+        QCOMPARE(x11::SizeHintsOf(&f).least, game);
         x11::MoveResize(&f, QRect(f.geometry().topLeft(), game));
         QTRY_COMPARE(f.size(), game);
     }

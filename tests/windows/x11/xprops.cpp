@@ -64,6 +64,17 @@ QString WmTitle(xcb_window_t window) {
 
 QString WmTitle(const QWidget* w) { return WmTitle(xcb_window_t(w->winId())); }
 
+SizeHints SizeHintsOf(const QWidget* w) {
+    constexpr uint32_t kMinSize = 16;   // the flags of the two sizes
+    constexpr uint32_t kMaxSize = 32;
+    const QList<uint32_t> h = Values(w, "WM_NORMAL_HINTS");
+    SizeHints hints;
+    if (h.size() < 9) return hints;
+    if (h[0] & kMinSize) hints.least = QSize(int(h[5]), int(h[6]));
+    if (h[0] & kMaxSize) hints.most = QSize(int(h[7]), int(h[8]));
+    return hints;
+}
+
 constexpr uint32_t kIconicState = 3;   // WM_STATE and WM_CHANGE_STATE
 
 bool Iconic(const QWidget* w) {

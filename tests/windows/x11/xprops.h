@@ -6,6 +6,7 @@
 #include <QList>
 #include <QPoint>
 #include <QRect>
+#include <QSize>
 #include <cstdint>
 #include <optional>
 #include <xcb/xcb.h>
@@ -27,6 +28,14 @@ QList<uint32_t> Values(const QWidget* w, const char* name);
 // What a window manager shows as the title: _NET_WM_NAME, else WM_NAME.
 QString WmTitle(xcb_window_t window);
 QString WmTitle(const QWidget* w);
+
+// The least and the most size the window's hints (WM_NORMAL_HINTS) let the
+// window manager give it; each empty where the hints set none.
+struct SizeHints {
+    QSize least;
+    QSize most;
+};
+SizeHints SizeHintsOf(const QWidget* w);
 
 // Whether the window manager has iconified the window (WM_STATE).
 bool Iconic(const QWidget* w);
